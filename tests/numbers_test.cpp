@@ -16,7 +16,9 @@ struct ParseCase {
 };
 
 class Parse : public testing::TestWithParam<ParseCase> {};
-TEST_P(Parse, LikeAtofInTheCLocale) { EXPECT_EQ(ParseNumber(GetParam().text), GetParam().value); }
+TEST_P(Parse, LikeAtofInTheCLocale) {
+    EXPECT_EQ(ParseNumber(GetParam().text), GetParam().value);
+}
 INSTANTIATE_TEST_SUITE_P(
     Texts, Parse,
     testing::Values(ParseCase{"plain", "20.5", 20.5}, ParseCase{"comma_ends", "20,5", 20.0},
@@ -31,7 +33,10 @@ TEST(Parse, SpecialValues) {
     EXPECT_TRUE(std::isinf(ParseNumber("inf")));
     EXPECT_TRUE(std::isnan(ParseNumber("nan")));
     EXPECT_TRUE(std::isinf(static_cast<float>(ParseNumber("1e39"))));
-    EXPECT_EQ(ParseNumber(std::string_view("5\0" "9", 3)), 5.0);
+    EXPECT_EQ(ParseNumber(std::string_view("5\0"
+                                           "9",
+                                           3)),
+              5.0);
 }
 
 TEST(Format, FixedDecimalsRoundedExactly) {
@@ -51,21 +56,23 @@ TEST(CommasToPoints, ReplacesEveryComma) {
 
 // Restores the process locale on every exit path.
 class LocaleGuard {
-public:
+  public:
     explicit LocaleGuard(const char* name) : saved_(std::setlocale(LC_ALL, nullptr)) {
         ok_ = std::setlocale(LC_ALL, name) != nullptr;
     }
     ~LocaleGuard() { std::setlocale(LC_ALL, saved_.c_str()); }
     bool ok() const { return ok_; }
 
-private:
+  private:
     std::string saved_;
     bool ok_ = false;
 };
 
 TEST(Locale, DecimalCommaLocaleChangesNothing) {
     LocaleGuard guard("de_DE.UTF-8");
-    if (!guard.ok()) GTEST_SKIP() << "locale de_DE.UTF-8 is not installed (localedef -i de_DE -f UTF-8 de_DE.UTF-8)";
+    if (!guard.ok())
+        GTEST_SKIP()
+            << "locale de_DE.UTF-8 is not installed (localedef -i de_DE -f UTF-8 de_DE.UTF-8)";
     char probe[16];
     std::snprintf(probe, sizeof probe, "%.1f", 20.5);
     ASSERT_STREQ(probe, "20,5") << "the locale did not switch the C library";

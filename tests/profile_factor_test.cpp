@@ -21,23 +21,29 @@ void ExpectFactor(double actual, const ProfileCase& c) {
 }
 
 class TableProfile : public testing::TestWithParam<ProfileCase> {};
-TEST_P(TableProfile, Interpolates) { ExpectFactor(InterpolateProfile(GetParam().diameter), GetParam()); }
-INSTANTIATE_TEST_SUITE_P(
-    Points, TableProfile,
-    testing::Values(ProfileCase{"below_first", 5.9, 0.5, 0}, ProfileCase{"first", 6.0, 0.5, 0},
-                    ProfileCase{"first_interval", 8.0, 0.5375, 1e-12},
-                    ProfileCase{"between_15_and_16_1", 16.5, 0.675114, 5e-7},
-                    ProfileCase{"table_point", 100.0, 0.833, 0},
-                    ProfileCase{"last_interval", 275.0, 0.8395, 1e-12},
-                    ProfileCase{"last", 300.0, 0.84, 1e-15},
-                    ProfileCase{"beyond_last", 300.5, 0.84, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+TEST_P(TableProfile, Interpolates) {
+    ExpectFactor(InterpolateProfile(GetParam().diameter), GetParam());
+}
+INSTANTIATE_TEST_SUITE_P(Points, TableProfile,
+                         testing::Values(ProfileCase{"below_first", 5.9, 0.5, 0},
+                                         ProfileCase{"first", 6.0, 0.5, 0},
+                                         ProfileCase{"first_interval", 8.0, 0.5375, 1e-12},
+                                         ProfileCase{"between_15_and_16_1", 16.5, 0.675114, 5e-7},
+                                         ProfileCase{"table_point", 100.0, 0.833, 0},
+                                         ProfileCase{"last_interval", 275.0, 0.8395, 1e-12},
+                                         ProfileCase{"last", 300.0, 0.84, 1e-15},
+                                         ProfileCase{"beyond_last", 300.5, 0.84, 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // Curves see the diameter as the window stores it: a float widened.
-double Widened(double typed) { return static_cast<float>(typed); }
+double Widened(double typed) {
+    return static_cast<float>(typed);
+}
 
 class CurveA : public testing::TestWithParam<ProfileCase> {};
-TEST_P(CurveA, Bands) { ExpectFactor(ProfileCurveA(Widened(GetParam().diameter)), GetParam()); }
+TEST_P(CurveA, Bands) {
+    ExpectFactor(ProfileCurveA(Widened(GetParam().diameter)), GetParam());
+}
 INSTANTIATE_TEST_SUITE_P(
     Bands, CurveA,
     testing::Values(ProfileCase{"below_low", 16.4, 0.3, 0},
@@ -55,16 +61,17 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 class CurveB : public testing::TestWithParam<ProfileCase> {};
-TEST_P(CurveB, Bands) { ExpectFactor(ProfileCurveB(Widened(GetParam().diameter)), GetParam()); }
-INSTANTIATE_TEST_SUITE_P(
-    Bands, CurveB,
-    testing::Values(ProfileCase{"below_low", 16.4, 0.3, 0},
-                    ProfileCase{"low_band_start", 16.5, 0.29994, 5e-6},
-                    ProfileCase{"low_band", 30.0, 0.59562, 5e-6},
-                    ProfileCase{"high_band", 100.0, 0.841835, 5e-7},
-                    ProfileCase{"high_band_end", 200.0, 0.861286, 5e-7},
-                    ProfileCase{"typed_200_1_is_end", 200.1, 0.862, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+TEST_P(CurveB, Bands) {
+    ExpectFactor(ProfileCurveB(Widened(GetParam().diameter)), GetParam());
+}
+INSTANTIATE_TEST_SUITE_P(Bands, CurveB,
+                         testing::Values(ProfileCase{"below_low", 16.4, 0.3, 0},
+                                         ProfileCase{"low_band_start", 16.5, 0.29994, 5e-6},
+                                         ProfileCase{"low_band", 30.0, 0.59562, 5e-6},
+                                         ProfileCase{"high_band", 100.0, 0.841835, 5e-7},
+                                         ProfileCase{"high_band_end", 200.0, 0.861286, 5e-7},
+                                         ProfileCase{"typed_200_1_is_end", 200.1, 0.862, 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ProfileFactor, PicksTheCurveBySensorPosition) {
     for (int sensor = 0; sensor < 10; ++sensor) {

@@ -24,27 +24,27 @@ TEST_P(MaxVelocity, ComesFromTheRightTable) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Catalogue, MaxVelocity,
-    testing::Values(VelocityCase{"QA10_DN8_S", 0, 0, 1, 35.73f, 15.0f},
-                    VelocityCase{"QA20_DN8_L", 1, 0, 0, 7.15f, 15.0f},
-                    VelocityCase{"QA10_DN15_same_diameter", 0, 1, 1, 142.9f, 15.0f},
-                    VelocityCase{"QA10_DN20_L", 0, 2, 0, 18.21f, 25.0f},
-                    VelocityCase{"QA10_DN20_S", 0, 2, 1, 91.03f, 25.0f},
-                    VelocityCase{"QA10_DN32_S", 0, 4, 1, 160.767f, 32.0f},
-                    VelocityCase{"QA20V_DN25", 8, 3, -1, 31.86f, 25.0f},
-                    VelocityCase{"QA40_DN80_L", 3, 7, 0, 54.26f, 80.9f},
-                    VelocityCase{"QA40_DN80_S", 3, 7, 1, 162.77f, 80.9f},
-                    VelocityCase{"QA60_DN15_HS", 5, 0, 3, 224.0f, 16.1f},
-                    VelocityCase{"QA60_DN80_HS", 5, 7, 3, 224.0f, 80.9f},
-                    VelocityCase{"QA80_DN65", 7, 7, -1, 92.7f, 68.9f},
-                    VelocityCase{"QA80_DN80", 7, 8, -1, 92.7f, 80.9f},
-                    VelocityCase{"QA80_DN8", 7, 0, -1, 44.65f, 8.8f},
-                    VelocityCase{"QA70_S", 6, -1, 0, 200.0f, 0},
-                    VelocityCase{"QA90_HS", 9, -1, 1, 260.0f, 0},
-                    VelocityCase{"QA30_M", 2, -1, 2, 185.0f, 0},
-                    VelocityCase{"QA50_M", 4, -1, 2, 185.0f, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Catalogue, MaxVelocity,
+                         testing::Values(VelocityCase{"QA10_DN8_S", 0, 0, 1, 35.73f, 15.0f},
+                                         VelocityCase{"QA20_DN8_L", 1, 0, 0, 7.15f, 15.0f},
+                                         VelocityCase{"QA10_DN15_same_diameter", 0, 1, 1, 142.9f,
+                                                      15.0f},
+                                         VelocityCase{"QA10_DN20_L", 0, 2, 0, 18.21f, 25.0f},
+                                         VelocityCase{"QA10_DN20_S", 0, 2, 1, 91.03f, 25.0f},
+                                         VelocityCase{"QA10_DN32_S", 0, 4, 1, 160.767f, 32.0f},
+                                         VelocityCase{"QA20V_DN25", 8, 3, -1, 31.86f, 25.0f},
+                                         VelocityCase{"QA40_DN80_L", 3, 7, 0, 54.26f, 80.9f},
+                                         VelocityCase{"QA40_DN80_S", 3, 7, 1, 162.77f, 80.9f},
+                                         VelocityCase{"QA60_DN15_HS", 5, 0, 3, 224.0f, 16.1f},
+                                         VelocityCase{"QA60_DN80_HS", 5, 7, 3, 224.0f, 80.9f},
+                                         VelocityCase{"QA80_DN65", 7, 7, -1, 92.7f, 68.9f},
+                                         VelocityCase{"QA80_DN80", 7, 8, -1, 92.7f, 80.9f},
+                                         VelocityCase{"QA80_DN8", 7, 0, -1, 44.65f, 8.8f},
+                                         VelocityCase{"QA70_S", 6, -1, 0, 200.0f, 0},
+                                         VelocityCase{"QA90_HS", 9, -1, 1, 260.0f, 0},
+                                         VelocityCase{"QA30_M", 2, -1, 2, 185.0f, 0},
+                                         VelocityCase{"QA50_M", 4, -1, 2, 185.0f, 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MaxVelocity, PositionsOutsideATableGiveZero) {
     // During a change of sensor type the previous type's positions, or -1
@@ -54,7 +54,8 @@ TEST(MaxVelocity, PositionsOutsideATableGiveZero) {
             for (int range : {-1, 4, 1000}) {
                 const SensorInfo& info = GetSensorInfo(sensor);
                 const bool sectionUsed = !info.sections.empty();
-                const bool rangeUsed = !info.ranges.empty() && !(sensor == 0 || sensor == 1 || sensor == 3);
+                const bool rangeUsed =
+                    !info.ranges.empty() && !(sensor == 0 || sensor == 1 || sensor == 3);
                 if (sectionUsed || rangeUsed) {
                     EXPECT_EQ(LookupMaxVelocity(sensor, section, range), 0.0f)
                         << SensorNames[sensor] << " " << section << "/" << range;
@@ -76,9 +77,9 @@ TEST(Catalogue, ListsAndDefaultsPerType) {
         const char* defaultRange;
     };
     const Row rows[kSensorCount] = {
-        {5, "DN8", 2, "S"},  {5, "DN8", 2, "S"},  {0, "", 4, "S"}, {8, "DN15", 2, "S"},
-        {0, "", 4, "S"},     {8, "DN15", 4, "S"}, {0, "", 2, "S"}, {9, "DN8", 0, ""},
-        {4, "DN8", 0, ""},   {0, "", 2, "S"},
+        {5, "DN8", 2, "S"}, {5, "DN8", 2, "S"},  {0, "", 4, "S"}, {8, "DN15", 2, "S"},
+        {0, "", 4, "S"},    {8, "DN15", 4, "S"}, {0, "", 2, "S"}, {9, "DN8", 0, ""},
+        {4, "DN8", 0, ""},  {0, "", 2, "S"},
     };
     for (int s = 0; s < kSensorCount; ++s) {
         const SensorInfo& info = GetSensorInfo(s);

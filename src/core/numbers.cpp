@@ -1,9 +1,10 @@
 #include "core/numbers.h"
 
+#include <locale.h>
+
 #include <charconv>
 #include <clocale>
 #include <cstdlib>
-#include <locale.h>
 
 namespace tarnvik {
 

@@ -14,10 +14,10 @@ constexpr GasEntry Gas(std::string_view name, float constant) {
 }  // namespace
 
 const GasEntry GasTable[kGasTableRows] = {
-    Gas("Air", 287.0f),     Gas("N2", 296.8f),     Gas("Ar", 208.0f),      Gas("CO2", 188.9f),
-    Gas("He", 2077.27f),    Gas("H2", 4124.0f),    Gas("CH4", 518.3f),     Gas("Propane", 188.9f),
-    Gas("Butane", 143.0f),  Gas("O2", 259.8f),     Gas("N2O", 187.8f),     Gas("Nat. gas", 446.0f),
-    Gas("Steam", 287.0f),   Gas("Others", 287.0f),
+    Gas("Air", 287.0f),    Gas("N2", 296.8f),     Gas("Ar", 208.0f),  Gas("CO2", 188.9f),
+    Gas("He", 2077.27f),   Gas("H2", 4124.0f),    Gas("CH4", 518.3f), Gas("Propane", 188.9f),
+    Gas("Butane", 143.0f), Gas("O2", 259.8f),     Gas("N2O", 187.8f), Gas("Nat. gas", 446.0f),
+    Gas("Steam", 287.0f),  Gas("Others", 287.0f),
 };
 
 void CGasInfo::BuildGasList(GasList& list) const {

@@ -33,7 +33,7 @@ struct GasList {
 
 // Builds the gas list from the table.
 class CGasInfo {
-public:
+  public:
     CGasInfo() : gasCount(kGasTableRows) {}
 
     void BuildGasList(GasList& list) const;

@@ -14,11 +14,10 @@ namespace tarnvik {
 namespace {
 
 // Per-gas sensor factors by gas list position (row 13 belongs to no gas).
-const float GasFactorsA[kGasFactorRows] = {1.0f,  1.0f, 1.308f, 0.659f, 1.0f,    1.0f,    1.22f,
+const float GasFactorsA[kGasFactorRows] = {1.0f,  1.0f,  1.308f,  0.659f,  1.0f, 1.0f, 1.22f,
                                            0.34f, 0.34f, 0.9385f, 0.6979f, 1.0f, 1.0f, 1.0f};
-const float GasFactorsB[kGasFactorRows] = {1.0f,   1.0f,   1.275f, 0.659f,  1.0f,
-                                           1.0f,   1.299f, 0.285f, 0.285f,  0.9385f,
-                                           0.6979f, 1.0f,  1.0f,   1.0f};
+const float GasFactorsB[kGasFactorRows] = {1.0f,   1.0f,   1.275f,  0.659f,  1.0f, 1.0f, 1.299f,
+                                           0.285f, 0.285f, 0.9385f, 0.6979f, 1.0f, 1.0f, 1.0f};
 
 constexpr int kUnitM3PerMin = 15;
 constexpr int kUnitLPerMin = 16;
@@ -32,15 +31,24 @@ constexpr int kUnitLbPerH = 118;
 
 float ScaleToUnit(float q, int unitCode) {
     switch (unitCode) {
-        case kUnitM3PerMin: return static_cast<float>(q * 0.01666666);
-        case kUnitLPerMin: return static_cast<float>(q * 16.66666);
-        case kUnitLPerS: return static_cast<float>(q * 0.277777);
-        case kUnitCfm: return static_cast<float>(q * 0.5885);
-        case kUnitKgPerS: return q / 3600.0f;
-        case kUnitKgPerMin: return q / 60.0f;
-        case kUnitTPerH: return q / 1000.0f;
-        case kUnitLbPerH: return static_cast<float>(q * 2.204622621849);
-        default: return q;  // m3/h and kg/h need no scaling
+        case kUnitM3PerMin:
+            return static_cast<float>(q * 0.01666666);
+        case kUnitLPerMin:
+            return static_cast<float>(q * 16.66666);
+        case kUnitLPerS:
+            return static_cast<float>(q * 0.277777);
+        case kUnitCfm:
+            return static_cast<float>(q * 0.5885);
+        case kUnitKgPerS:
+            return q / 3600.0f;
+        case kUnitKgPerMin:
+            return q / 60.0f;
+        case kUnitTPerH:
+            return q / 1000.0f;
+        case kUnitLbPerH:
+            return static_cast<float>(q * 2.204622621849);
+        default:
+            return q;  // m3/h and kg/h need no scaling
     }
 }
 
@@ -77,8 +85,7 @@ float VapourPressure(float t, float humidity) {
     return saturation * humidity / 100.0f;
 }
 
-void ComputeDensities(const ProcessConditions& c, float& processDensity,
-                      float& referenceDensity) {
+void ComputeDensities(const ProcessConditions& c, float& processDensity, float& referenceDensity) {
     const float kelvin = static_cast<float>(c.processTemperature + 273.15);
     if (c.gasIndex == 0) {
         const float e = VapourPressure(c.processTemperature, c.processHumidity);
@@ -119,7 +126,9 @@ bool ComputeFlows(float velocity, float flowDensity, float dryAirDensity,
                 ((c.standardTemperature * c.gasConstant) * c.referencePressure) *
                 GasFactorsB[c.gasIndex];
             break;
-        default: k = n / (c.referencePressure * c.standardTemperature); break;
+        default:
+            k = n / (c.referencePressure * c.standardTemperature);
+            break;
     }
 
     const float profile = static_cast<float>(ProfileFactor(sensor, c.diameter));
@@ -137,9 +146,9 @@ bool ComputeFlows(float velocity, float flowDensity, float dryAirDensity,
     const float inletDensity =
         MoistAirDensity(c.inletPressure, ei, static_cast<double>(c.inletTemperature) + 273.15);
 
-    float fadFlow = ((((c.processPressure - ep) * flow) / (c.inletPressure - ei)) *
-                     c.inletPressure) /
-                    c.processPressure;
+    float fadFlow =
+        ((((c.processPressure - ep) * flow) / (c.inletPressure - ei)) * c.inletPressure) /
+        c.processPressure;
     ToInletConditions(fadFlow, c);
 
     if (IsMassUnit(c.unitCode)) {

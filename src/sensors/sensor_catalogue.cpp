@@ -30,8 +30,8 @@ const float VmaxSectionL8[] = {61.01f, 58.95f, 60.68f, 58.02f, 58.98f, 51.49f, 4
 const float VmaxSectionS8[] = {183.02f, 176.85f, 182.04f, 174.05f,
                                176.94f, 154.48f, 135.46f, 162.77f};
 const float VmaxRange2[] = {200.0f, 260.0f};
-const float VmaxSection9[] = {44.65f, 183.02f, 176.85f, 182.04f, 167.09f,
-                              139.73f, 139.03f, 92.7f,  92.7f};
+const float VmaxSection9[] = {44.65f,  183.02f, 176.85f, 182.04f, 167.09f,
+                              139.73f, 139.03f, 92.7f,   92.7f};
 
 using Names = std::span<const std::string_view>;
 using Diameters = std::span<const float>;
@@ -59,7 +59,9 @@ float At(const float (&table)[N], int position) {
 
 }  // namespace
 
-const SensorInfo& GetSensorInfo(int sensor) { return Catalogue[sensor]; }
+const SensorInfo& GetSensorInfo(int sensor) {
+    return Catalogue[sensor];
+}
 
 float SectionDiameter(int sensor, int section) {
     if (sensor < 0 || sensor >= kSensorCount) return 0.0f;
@@ -70,17 +72,24 @@ float SectionDiameter(int sensor, int section) {
 
 float LookupMaxVelocity(int sensor, int section, int range) {
     switch (sensor) {
-        case kQA20V: return At(VmaxSectionL5, section);
+        case kQA20V:
+            return At(VmaxSectionL5, section);
         case kQA10:
-        case kQA20: return range == 0 ? At(VmaxSectionL5, section) : At(VmaxSectionS5, section);
+        case kQA20:
+            return range == 0 ? At(VmaxSectionL5, section) : At(VmaxSectionS5, section);
         case kQA30:
         case kQA50:
-        case kQA60: return At(VmaxRange4, range);
-        case kQA40: return range == 0 ? At(VmaxSectionL8, section) : At(VmaxSectionS8, section);
+        case kQA60:
+            return At(VmaxRange4, range);
+        case kQA40:
+            return range == 0 ? At(VmaxSectionL8, section) : At(VmaxSectionS8, section);
         case kQA70:
-        case kQA90: return At(VmaxRange2, range);
-        case kQA80: return At(VmaxSection9, section);
-        default: return 0.0f;
+        case kQA90:
+            return At(VmaxRange2, range);
+        case kQA80:
+            return At(VmaxSection9, section);
+        default:
+            return 0.0f;
     }
 }
 

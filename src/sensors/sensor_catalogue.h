@@ -24,7 +24,9 @@ struct SensorInfo {
 // sensor must be 0..kSensorCount-1.
 const SensorInfo& GetSensorInfo(int sensor);
 
-inline bool HasFreeDiameter(int sensor) { return GetSensorInfo(sensor).sections.empty(); }
+inline bool HasFreeDiameter(int sensor) {
+    return GetSensorInfo(sensor).sections.empty();
+}
 
 inline constexpr float FreeDiameterDefault = 54.0f;
 

@@ -19,6 +19,8 @@ inline constexpr int kQA90 = 9;
 
 // QA70 and QA90 measure at process conditions: flow types, cut-off
 // velocity and process boxes apply to them only.
-constexpr bool IsProcessSensor(int sensor) { return sensor == kQA70 || sensor == kQA90; }
+constexpr bool IsProcessSensor(int sensor) {
+    return sensor == kQA70 || sensor == kQA90;
+}
 
 }  // namespace tarnvik

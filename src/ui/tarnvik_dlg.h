@@ -1,0 +1,79 @@
+// The calculator window's behaviour: its state, every handler and the
+// start-up sequence, written against the window layer. The Qt window, the
+// command-line tool and the tests all drive this one object.
+#pragma once
+
+#include <string>
+
+#include "core/calculator_state.h"
+#include "physics/process_conditions.h"
+#include "platform/dialog.h"
+
+namespace tarnvik {
+
+class CTarnvikDlg {
+  public:
+    // applicationName is the caption of the message box.
+    explicit CTarnvikDlg(std::string applicationName = "tarnvik");
+    CTarnvikDlg(const CTarnvikDlg&) = delete;
+    CTarnvikDlg& operator=(const CTarnvikDlg&) = delete;
+
+    platform::Dialog& Window() { return window_; }
+    const platform::Dialog& Window() const { return window_; }
+    const CalculatorState& State() const { return state_; }
+    const std::string& ApplicationName() const { return applicationName_; }
+
+    // Start-up sequence; the first recalculation that shows results runs
+    // at its end.
+    bool OnInitDialog();
+    void OnCancel();
+    void OnOK();
+
+    // Transfers between the bound texts and their boxes.
+    void LoadBoundTexts();
+    void StoreBoundTexts();
+
+    // Recalculation and the input boxes' change handlers.
+    void GatherProcessConditions(ProcessConditions& record);
+    void Recalculate();
+    void OnReferenceTemperatureChanged();
+    void OnReferencePressureChanged();
+    void OnGasConstantChanged();
+    void OnProcessPressureChanged();
+
+    // Units, flow types, reference conditions.
+    void SelectUnit(int unitCode);
+    void SelectFlowType(int flowType);
+    void SelectStandardReference();
+    void SelectNormReference();
+    void SelectCustomReference();
+    void UncheckUnitRadios();
+    void UpdateUnitLabels();
+
+    // Input rules.
+    void ApplyInputRules();
+
+    // Gas selection.
+    void FillGasCombo();
+    void OnGasChanged();
+
+    // Sensor selection.
+    void OnSensorTypeChanged();
+    void ApplySensorType(int position);
+    void FillCutoffCombo();
+    void OnSectionChanged();
+    void OnRangeChanged();
+    void OnCutoffChanged();
+
+    // Fonts of the result area.
+    void CreateOutputFonts();
+
+  private:
+    void Dispatch(int id, platform::Event event);
+
+    std::string applicationName_;
+    CalculatorState state_;
+    platform::Dialog window_;
+};
+
+}  // namespace tarnvik
