@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "named_case.h"
+
 #include <clocale>
 #include <cmath>
 #include <cstdio>

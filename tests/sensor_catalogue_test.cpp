@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "named_case.h"
+
 namespace tarnvik {
 namespace {
 

@@ -89,7 +89,7 @@ void CTarnvikDlg::Recalculate() {
     record.area = d * d * 3.14156f * 0.25f;
 
     const float profile = static_cast<float>(ProfileFactor(s.SensorIndex, d));
-    s.profileFactorText = FormatFixed(profile, 3);
+    s.profileFactorText = FormatResult(profile, 3);
 
     record.standardGasConstant = 287.0f;
     record.standardTemperature = 293.15f;
