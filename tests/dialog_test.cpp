@@ -31,7 +31,7 @@ struct Seen {
 };
 
 class DialogEvents : public ::testing::Test {
-protected:
+  protected:
     DialogEvents() {
         d.SetEventHandler([this](int id, Event e) {
             seen.push_back({id, e});
@@ -68,8 +68,8 @@ TEST_F(DialogEvents, WritesNestInsideTheHandler) {
         order.push_back("leave " + std::to_string(id));
     };
     d.SetText(1003, "x");
-    EXPECT_EQ(order, (std::vector<std::string>{"enter 1003", "enter 1007", "leave 1007",
-                                               "leave 1003"}));
+    EXPECT_EQ(order,
+              (std::vector<std::string>{"enter 1003", "enter 1007", "leave 1007", "leave 1003"}));
 }
 
 TEST_F(DialogEvents, ProgramSelectionsAndChecksRaiseNothing) {
@@ -106,7 +106,7 @@ TEST_F(DialogEvents, DisabledAndReadOnlyControlsIgnoreTheUser) {
     EXPECT_FALSE(d.UserType(1009, "x"));  // a label
     EXPECT_FALSE(d.UserType(4242, "x"));  // no such control
     d.Enable(1008, true);
-    EXPECT_FALSE(d.UserChoose(1008, 1));   // no such entry
+    EXPECT_FALSE(d.UserChoose(1008, 1));  // no such entry
     EXPECT_FALSE(d.UserChoose(1008, -1));
     EXPECT_FALSE(d.UserChoose(1008, "two"));
     EXPECT_TRUE(seen.empty());

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "named_case.h"
-
 #include <cmath>
+
+#include "named_case.h"
 
 namespace tarnvik {
 namespace {

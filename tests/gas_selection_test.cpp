@@ -8,8 +8,9 @@ using testing_support::WindowTest;
 class GasSelection : public WindowTest {};
 
 TEST_F(GasSelection, OfferedGasesBySensorType) {
-    const std::vector<std::string> all = {"Air", "N2",  "Ar",  "CO2",      "He",    "H2",    "CH4",
-                                          "Propane", "Butane", "O2", "N2O", "Nat. gas", "Others"};
+    const std::vector<std::string> all = {"Air", "N2",       "Ar",      "CO2",    "He",
+                                          "H2",  "CH4",      "Propane", "Butane", "O2",
+                                          "N2O", "Nat. gas", "Others"};
     EXPECT_EQ(Items(id::kGasType), (std::vector<std::string>{"Air", "N2"}));
     ChooseSensor("QA20-V");
     EXPECT_EQ(Items(id::kGasType), (std::vector<std::string>{"Air"}));

@@ -8,7 +8,9 @@ namespace tarnvik {
 namespace {
 
 template <class Row>
-    requires requires(const Row& r) { r.name; }
+requires requires(const Row& r) {
+    r.name;
+}
 void PrintTo(const Row& row, std::ostream* os) {
     *os << row.name;
 }

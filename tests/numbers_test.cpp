@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "named_case.h"
-
 #include <clocale>
 #include <cmath>
 #include <cstdio>
+
+#include "named_case.h"
 
 namespace tarnvik {
 namespace {

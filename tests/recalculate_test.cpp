@@ -58,16 +58,13 @@ TEST_P(MinimumFlow, IsTheMaximumFlowOverTheTypesDivisor) {
     EXPECT_EQ(text(id::kCutoffVelocity), "N/A");
 }
 
-INSTANTIATE_TEST_SUITE_P(Types, MinimumFlow,
-                         ::testing::Values(DivisorCase{"QA10", "QA10", 50},
-                                           DivisorCase{"QA20", "QA20", 100},
-                                           DivisorCase{"QA20V", "QA20-V", 100},
-                                           DivisorCase{"QA30", "QA30", 250},
-                                           DivisorCase{"QA40", "QA40", 250},
-                                           DivisorCase{"QA50", "QA50", 250},
-                                           DivisorCase{"QA60", "QA60", 250},
-                                           DivisorCase{"QA80", "QA80", 250}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Types, MinimumFlow,
+    ::testing::Values(DivisorCase{"QA10", "QA10", 50}, DivisorCase{"QA20", "QA20", 100},
+                      DivisorCase{"QA20V", "QA20-V", 100}, DivisorCase{"QA30", "QA30", 250},
+                      DivisorCase{"QA40", "QA40", 250}, DivisorCase{"QA50", "QA50", 250},
+                      DivisorCase{"QA60", "QA60", 250}, DivisorCase{"QA80", "QA80", 250}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Recalculate, HeliumAndHydrogenUseFiftyTwoStandardMetresPerSecond) {
     for (const char* gas : {"He", "H2"}) {
@@ -166,7 +163,7 @@ TEST_F(Recalculate, ValuesThatAreNoNumberShowNotAvailable) {
 }
 
 class ProcessPressureCheck : public WindowTest {
-protected:
+  protected:
     ProcessPressureCheck() { ChooseSensor("QA70"); }
 };
 

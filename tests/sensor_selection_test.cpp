@@ -43,8 +43,7 @@ TEST_P(SensorTypeChoice, SetsListsDiameterAndUnit) {
 
 const Names kDN8toDN32 = {"DN8", "DN15", "DN20", "DN25", "DN32"};
 const Names kDN15toDN80 = {"DN15", "DN20", "DN25", "DN32", "DN40", "DN50", "DN65", "DN80"};
-const Names kDN8toDN80 = {"DN8",  "DN15", "DN20", "DN25", "DN32",
-                          "DN40", "DN50", "DN65", "DN80"};
+const Names kDN8toDN80 = {"DN8", "DN15", "DN20", "DN25", "DN32", "DN40", "DN50", "DN65", "DN80"};
 const Names kLS = {"L", "S"};
 const Names kLSMHS = {"L", "S", "M", "HS"};
 const Names kSHS = {"S", "HS"};
@@ -60,8 +59,15 @@ INSTANTIATE_TEST_SUITE_P(
         TypeCase{"QA60", "QA60", kDN15toDN80, kLSMHS, "S", "16.1", false, id::kUnitM3h, "92.7"},
         TypeCase{"QA70", "QA70", {}, kSHS, "S", "54.0", true, id::kUnitM3h, "200.0"},
         TypeCase{"QA80", "QA80", kDN8toDN80, {}, "", "8.8", false, id::kUnitM3h, "44.7"},
-        TypeCase{"QA20V", "QA20-V", {"DN8", "DN15", "DN20", "DN25"}, {}, "", "15.0", false,
-                 id::kUnitLmin, "7.2"},
+        TypeCase{"QA20V",
+                 "QA20-V",
+                 {"DN8", "DN15", "DN20", "DN25"},
+                 {},
+                 "",
+                 "15.0",
+                 false,
+                 id::kUnitLmin,
+                 "7.2"},
         TypeCase{"QA90", "QA90", {}, kSHS, "S", "54.0", true, id::kUnitM3h, "200.0"}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -33,12 +33,12 @@ TEST_F(StartUp, LeavesTheStateTheWindowOpensWith) {
     EXPECT_EQ(state().VisibleGasCount, 2);
 
     const std::pair<int, const char*> boxes[] = {
-        {id::kProcessPressure, "6.0"},      {id::kProcessTemperature, "35.0"},
-        {id::kProcessHumidity, "90.0"},     {id::kInletPressure, "1.01325"},
-        {id::kInletTemperature, "25.0"},    {id::kInletHumidity, "50.0"},
+        {id::kProcessPressure, "6.0"},       {id::kProcessTemperature, "35.0"},
+        {id::kProcessHumidity, "90.0"},      {id::kInletPressure, "1.01325"},
+        {id::kInletTemperature, "25.0"},     {id::kInletHumidity, "50.0"},
         {id::kReferenceTemperature, "20.0"}, {id::kReferencePressure, "1000.0"},
-        {id::kVelocityUnit, "sm/s"},        {id::kCutoffVelocityUnit, "m/s"},
-        {id::kMinFlowUnit, "sl/min"},       {id::kMaxFlowUnit, "sl/min"},
+        {id::kVelocityUnit, "sm/s"},         {id::kCutoffVelocityUnit, "m/s"},
+        {id::kMinFlowUnit, "sl/min"},        {id::kMaxFlowUnit, "sl/min"},
     };
     for (const auto& [control, expected] : boxes) EXPECT_EQ(text(control), expected) << control;
     // The template's captions and place until a type change moves them.

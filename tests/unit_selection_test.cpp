@@ -35,8 +35,10 @@ TEST_P(UnitLabels, FollowUnitReferenceAndFlowType) {
     auto decimals = [](int n) {
         return std::regex(n == 0 ? "-?[0-9]+" : "-?[0-9]+\\.[0-9]{" + std::to_string(n) + "}");
     };
-    EXPECT_TRUE(std::regex_match(text(id::kMaxFlow), decimals(c.flowDecimals))) << text(id::kMaxFlow);
-    EXPECT_TRUE(std::regex_match(text(id::kMinFlow), decimals(c.flowDecimals))) << text(id::kMinFlow);
+    EXPECT_TRUE(std::regex_match(text(id::kMaxFlow), decimals(c.flowDecimals)))
+        << text(id::kMaxFlow);
+    EXPECT_TRUE(std::regex_match(text(id::kMinFlow), decimals(c.flowDecimals)))
+        << text(id::kMinFlow);
     EXPECT_TRUE(std::regex_match(text(id::kMaxVelocity), decimals(c.velocityDecimals)));
     EXPECT_TRUE(std::regex_match(text(id::kCutoffVelocity), decimals(c.velocityDecimals)));
 }

@@ -14,7 +14,7 @@
 namespace tarnvik::testing_support {
 
 class WindowTest : public ::testing::Test {
-protected:
+  protected:
     WindowTest() {
         window().SetMessageBoxHook([this](std::string_view text, std::string_view caption) {
             messages.emplace_back(text);
@@ -29,9 +29,13 @@ protected:
     bool enabled(int control) { return window().IsEnabled(control); }
     bool checked(int control) { return window().GetCheck(control); }
 
-    void ChooseSensor(std::string_view name) { ASSERT_TRUE(window().UserChoose(id::kSensorType, name)); }
+    void ChooseSensor(std::string_view name) {
+        ASSERT_TRUE(window().UserChoose(id::kSensorType, name));
+    }
     void ChooseGas(std::string_view name) { ASSERT_TRUE(window().UserChoose(id::kGasType, name)); }
-    void Type(int control, std::string_view value) { ASSERT_TRUE(window().UserType(control, value)); }
+    void Type(int control, std::string_view value) {
+        ASSERT_TRUE(window().UserType(control, value));
+    }
     void Click(int control) { ASSERT_TRUE(window().UserClick(control)); }
 
     std::vector<std::string> Items(int control) { return window().Find(control)->items; }
