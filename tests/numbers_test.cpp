@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "locale_guard.h"
 #include "named_case.h"
 
 namespace tarnvik {
@@ -56,22 +57,8 @@ TEST(CommasToPoints, ReplacesEveryComma) {
     EXPECT_EQ(s, "1.2.3");
 }
 
-// Restores the process locale on every exit path.
-class LocaleGuard {
-  public:
-    explicit LocaleGuard(const char* name) : saved_(std::setlocale(LC_ALL, nullptr)) {
-        ok_ = std::setlocale(LC_ALL, name) != nullptr;
-    }
-    ~LocaleGuard() { std::setlocale(LC_ALL, saved_.c_str()); }
-    bool ok() const { return ok_; }
-
-  private:
-    std::string saved_;
-    bool ok_ = false;
-};
-
 TEST(Locale, DecimalCommaLocaleChangesNothing) {
-    LocaleGuard guard("de_DE.UTF-8");
+    testing_support::LocaleGuard guard(testing_support::kDecimalCommaLocale);
     if (!guard.ok())
         GTEST_SKIP()
             << "locale de_DE.UTF-8 is not installed (localedef -i de_DE -f UTF-8 de_DE.UTF-8)";

@@ -1,3 +1,4 @@
+#include "locale_guard.h"
 #include "ui/dialog_template.h"
 #include "ui/event_wiring.h"
 #include "window_fixture.h"
@@ -89,6 +90,29 @@ TEST_F(StartUp, WindowsAreIndependent) {
     ChooseSensor("QA70");
     EXPECT_EQ(other.State().SensorIndex, 0);
     EXPECT_EQ(other.Window().GetText(id::kMaxFlow), "250.0");
+}
+
+// Every box text of a window driven the same way.
+std::vector<std::string> DriveAndRead() {
+    CTarnvikDlg dlg;
+    dlg.OnInitDialog();
+    auto& w = dlg.Window();
+    w.UserChoose(id::kSensorType, "QA70");
+    w.UserType(id::kDiameter, "12,5");
+    w.UserType(id::kProcessPressure, "6.5");
+    w.UserClick(id::kUnitKgmin);
+    std::vector<std::string> texts;
+    for (const auto& c : w.Controls()) texts.push_back(c.text);
+    return texts;
+}
+
+TEST(Locale, DecimalCommaLocaleGivesTheSameWindow) {
+    const std::vector<std::string> c = DriveAndRead();
+    testing_support::LocaleGuard guard(testing_support::kDecimalCommaLocale);
+    if (!guard.ok())
+        GTEST_SKIP()
+            << "locale de_DE.UTF-8 is not installed (localedef -i de_DE -f UTF-8 de_DE.UTF-8)";
+    EXPECT_EQ(DriveAndRead(), c);
 }
 
 TEST(DialogTemplate, RowsGeometryAndGroups) {
