@@ -1,0 +1,188 @@
+#include "tarnvik_window.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QRadioButton>
+
+#include "control_widgets.h"
+#include "logo.h"
+#include "message_box.h"
+#include "ui/tarnvik_dlg.h"
+
+namespace tarnvik::qt {
+
+using platform::Control;
+using platform::ControlKind;
+
+namespace {
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+TarnvikWindow::TarnvikWindow(CTarnvikDlg& dlg, QWidget* parent)
+    : QDialog(parent), dlg_(dlg), model_(dlg.Window()), fonts_(MakeWindowFonts()) {
+    const platform::DialogTemplate& t = model_.Template();
+    setWindowTitle(FromUtf8(t.caption));
+    // Caption bar, system menu with close box; no minimise or maximise box.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(platform::UnitsToPixelsX(t.width), platform::UnitsToPixelsY(t.height));
+    setFont(fonts_.dialog);
+    setSizeGripEnabled(false);
+
+    model_.SetMessageBoxHook([this](std::string_view text, std::string_view caption) {
+        ShowMessageBox(this, text, caption);
+    });
+    BuildWidgets();
+}
+
+TarnvikWindow::~TarnvikWindow() {
+    model_.SetMessageBoxHook(nullptr);
+}
+
+void TarnvikWindow::BuildWidgets() {
+    const auto controls = model_.Controls();
+    widgets_.reserve(controls.size());
+    shownFonts_.reserve(controls.size());
+    int row = 1;
+    for (const Control& c : controls) {
+        QWidget* w = MakeControlWidget(c, row++, fonts_, this);
+        ConnectUserInput(c, w);
+        widgets_.push_back(w);
+        shownFonts_.push_back(c.font);
+    }
+    SetTabOrder();
+}
+
+void TarnvikWindow::ConnectUserInput(const Control& c, QWidget* w) {
+    const int id = c.id;
+    switch (c.kind) {
+        case ControlKind::InputBox:
+            // textEdited is the user's edit only; program writes stay silent.
+            connect(static_cast<QLineEdit*>(w), &QLineEdit::textEdited, this,
+                    [this, id](const QString& text) {
+                        model_.UserType(id, text.toStdString());
+                        AfterUserInput();
+                    });
+            break;
+        case ControlKind::Combo:
+            connect(static_cast<QComboBox*>(w), &QComboBox::activated, this, [this, id](int index) {
+                model_.UserChoose(id, index);
+                AfterUserInput();
+            });
+            break;
+        case ControlKind::Radio:
+            connect(static_cast<QRadioButton*>(w), &QAbstractButton::clicked, this, [this, id] {
+                model_.UserClick(id);
+                AfterUserInput();
+            });
+            break;
+        default:
+            break;
+    }
+}
+
+void TarnvikWindow::SetTabOrder() {
+    QWidget* previous = nullptr;
+    const auto controls = model_.Controls();
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        if (!controls[i].row || !controls[i].row->tab) continue;
+        if (previous) QWidget::setTabOrder(previous, widgets_[i]);
+        previous = widgets_[i];
+    }
+}
+
+void TarnvikWindow::InitDialog() {
+    dlg_.OnInitDialog();
+    MirrorModel();
+    // The platform gives the focus to the first tab stop that can take it.
+    const auto controls = model_.Controls();
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        if (controls[i].row && controls[i].row->tab && controls[i].enabled) {
+            widgets_[i]->setFocus(Qt::OtherFocusReason);
+            break;
+        }
+    }
+}
+
+int TarnvikWindow::RunModal() {
+    InitDialog();
+    if (model_.Ended()) return model_.Result() == platform::DialogResult::Ok ? Accepted : Rejected;
+    return exec();
+}
+
+void TarnvikWindow::MirrorModel() {
+    if (mirroredOnce_ && model_.Revision() == mirroredRevision_) return;
+    const auto controls = model_.Controls();
+    for (std::size_t i = 0; i < controls.size(); ++i)
+        MirrorControl(controls[i], *widgets_[i], fonts_, shownFonts_[i]);
+    if (!iconShown_ && model_.IconSet()) {
+        setWindowIcon(AppIcon());  // large and small
+        iconShown_ = true;
+    }
+    mirroredRevision_ = model_.Revision();
+    mirroredOnce_ = true;
+}
+
+QWidget* TarnvikWindow::ControlWidget(int id) const {
+    const auto controls = model_.Controls();
+    for (std::size_t i = 0; i < controls.size(); ++i)
+        if (controls[i].id == id && id != platform::kNoId) return widgets_[i];
+    return nullptr;
+}
+
+void TarnvikWindow::AfterUserInput() {
+    MirrorModel();
+    if (!model_.Ended() || !isVisible()) return;
+    QDialog::done(model_.Result() == platform::DialogResult::Ok ? Accepted : Rejected);
+}
+
+void TarnvikWindow::accept() {
+    model_.UserEnter();
+    AfterUserInput();
+}
+
+void TarnvikWindow::reject() {
+    // Escape, the close box and Close of the system menu.
+    model_.UserEscape();
+    AfterUserInput();
+}
+
+void TarnvikWindow::keyPressEvent(QKeyEvent* event) {
+    const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && modifiers == Qt::NoModifier) {
+        // No default push button: Enter in any control gives the OK command.
+        // An open combo list keeps its Enter; a closed one passes it here.
+        accept();
+        return;
+    }
+    if (event->matches(QKeySequence::Cancel)) {
+        reject();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TarnvikWindow::paintEvent(QPaintEvent* /*event*/) {
+    // The outer size includes the frame and caption bar the desktop adds;
+    // without a window manager it equals the client size.
+    paintedOuter_ = frameGeometry().size();
+    QPainter painter(this);
+    PaintLogo(painter, paintedOuter_);
+}
+
+void TarnvikWindow::moveEvent(QMoveEvent* event) {
+    QDialog::moveEvent(event);
+    // A window manager that framed the window after its first paint changes
+    // the outer size and so the logo's place.
+    if (paintedOuter_.isValid() && frameGeometry().size() != paintedOuter_) update();
+}
+
+}  // namespace tarnvik::qt
