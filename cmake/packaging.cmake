@@ -8,11 +8,9 @@ set(CPACK_PACKAGE_NAME tarnvik)
 set(CPACK_PACKAGE_VENDOR "Tarnvik")
 set(CPACK_PACKAGE_CONTACT "Tarnvik Calculator team <calculator@tarnvik.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
-set(CPACK_PACKAGE_DESCRIPTION
-    "For a sensor type, pipe and gas the calculator shows the flows and velocities\n"
-    "an insertion flow sensor can measure, in the user's unit and at the user's\n"
-    "reference conditions: a desktop window (tarnvik) and a command line\n"
-    "(tarnvik-calc) over the same behaviour.")
+set(CPACK_PACKAGE_DESCRIPTION "For a sensor type, pipe and gas the calculator shows the flows and \
+velocities an insertion flow sensor can measure, in the user's unit and at the user's reference \
+conditions: a desktop window (tarnvik) and a command line (tarnvik-calc) over the same behaviour.")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

@@ -30,12 +30,24 @@ if [ -z "${TARNVIK_SCREENSHOT_DISPLAY:-}" ]; then
 fi
 
 # On the virtual display from here on.
-openbox --sm-disable >/dev/null 2>&1 &
+# The window asks for move, resize and close only (its Motif hints carry no
+# minimise or maximise function); openbox draws those two buttons whatever
+# a window asks, so its title layout here leaves them out, as desktops that
+# honour the hints do: N icon, L title, C close.
+rc=$(mktemp --suffix=.xml)
+cat >"$rc" <<'XML'
+<?xml version="1.0" encoding="UTF-8"?>
+<openbox_config xmlns="http://openbox.org/3.4/rc">
+  <theme><titleLayout>NLC</titleLayout></theme>
+</openbox_config>
+XML
+openbox --sm-disable --config-file "$rc" >/dev/null 2>&1 &
 wm=$!
 app=
 cleanup() {
   [ -n "$app" ] && kill "$app" 2>/dev/null || true
   kill "$wm" 2>/dev/null || true
+  rm -f "$rc"
 }
 trap cleanup EXIT
 
