@@ -1,6 +1,8 @@
 // The Qt window through real widgets, offscreen: every check types, clicks,
 // chooses or presses keys on the widgets and reads the widgets back, and
 // compares with the window layer's model, which alone holds the behaviour.
+#include "tarnvik_window.h"
+
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QGroupBox>
@@ -21,7 +23,6 @@
 #include "logo.h"
 #include "platform/dialog.h"
 #include "tarnvik_app.h"
-#include "tarnvik_window.h"
 #include "ui/tarnvik_dlg.h"
 
 using tarnvik::CTarnvikDlg;
@@ -181,8 +182,8 @@ void VerifyNothingClipped(Fixture& f) {
         } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
             QStyleOptionComboBox option;
             option.initFrom(combo);
-            const QRect field = combo->style()->subControlRect(
-                QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
+            const QRect field = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                               QStyle::SC_ComboBoxEditField, combo);
             for (int k = 0; k < combo->count(); ++k)
                 QVERIFY2(Fits(fm, combo->itemText(k), field.width()),
                          what + " " + combo->itemText(k).toUtf8());
@@ -331,8 +332,8 @@ void TarnvikWindowTest::radioClickChangesUnitsAndLabels() {
 
 void TarnvikWindowTest::flowTypeRadiosCanAllBeUnchecked() {
     Fixture f;
-    for (int radio : {id::kFlowTypeFlow, id::kFlowTypeActual, id::kFlowTypeDryAir,
-                      id::kFlowTypeFad}) {
+    for (int radio :
+         {id::kFlowTypeFlow, id::kFlowTypeActual, id::kFlowTypeDryAir, id::kFlowTypeFad}) {
         QVERIFY(!f.Widget<QRadioButton>(radio)->autoExclusive());
         QVERIFY(!f.Widget<QRadioButton>(radio)->isChecked());  // QA10: none
     }
@@ -431,7 +432,8 @@ void TarnvikWindowTest::enterEndsWithOk() {
     QVERIFY(!f.window.isVisible());
     QCOMPARE(f.window.result(), int(QDialog::Accepted));
     // OK loaded the bound texts.
-    QCOMPARE(Q(f.dlg.State().processPressureText), f.Widget<QLineEdit>(id::kProcessPressure)->text());
+    QCOMPARE(Q(f.dlg.State().processPressureText),
+             f.Widget<QLineEdit>(id::kProcessPressure)->text());
 }
 
 void TarnvikWindowTest::keypadEnterEndsWithOk() {

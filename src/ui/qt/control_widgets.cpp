@@ -1,5 +1,7 @@
 #include "control_widgets.h"
 
+#include <qdrawutil.h>
+
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
@@ -7,7 +9,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QSignalBlocker>
-#include <qdrawutil.h>
 
 #include "core/control_ids.h"
 

@@ -32,7 +32,8 @@ void DrawEmblem(QPainter& p, const QRectF& box) {
     // Flow lines.
     QPen flow(kWhite, std::max(1.0, s * 0.075), Qt::SolidLine, Qt::RoundCap);
     p.setPen(flow);
-    for (double y : {0.36, 0.52, 0.68}) p.drawLine(QPointF(s * 0.17, s * y), QPointF(s * 0.70, s * y));
+    for (double y : {0.36, 0.52, 0.68})
+        p.drawLine(QPointF(s * 0.17, s * y), QPointF(s * 0.70, s * y));
     // Arrow head on the middle line.
     p.setPen(Qt::NoPen);
     p.setBrush(kWhite);
@@ -66,7 +67,8 @@ bool WriteLogo(const QString& dir) {
     const QString title = QStringLiteral("TARNVIK");
     for (int px = 24; px > 8; --px) {  // the largest size that fits beside the emblem
         name.setPixelSize(px);
-        if (QFontMetrics(name).horizontalAdvance(title) <= 94 && QFontMetrics(name).height() <= 22) break;
+        if (QFontMetrics(name).horizontalAdvance(title) <= 94 && QFontMetrics(name).height() <= 22)
+            break;
     }
     // The name in white on a blue bar: pure white pixels that are drawn,
     // beside the background colour that is not.
