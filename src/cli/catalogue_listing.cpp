@@ -1,0 +1,48 @@
+#include "cli/catalogue_listing.h"
+
+#include <string>
+#include <vector>
+
+#include "cli/sensor_survey.h"
+#include "cli/text_table.h"
+
+namespace tarnvik::cli {
+
+namespace {
+
+std::string Join(const std::vector<std::string>& values) {
+    std::string out;
+    for (const std::string& v : values) {
+        if (!out.empty()) out += ", ";
+        out += v;
+    }
+    return out;
+}
+
+}  // namespace
+
+void PrintCatalogue(std::ostream& out) {
+    using A = TextTable::Align;
+    for (const SensorOffer& s : SurveySensors()) {
+        TextTable table({A::Left, A::Left});
+        if (s.FreeDiameter()) {
+            table.AddRow({"diameter", "free, " + s.defaultDiameter + " mm at first"});
+        } else {
+            std::vector<std::string> sections;
+            for (std::size_t i = 0; i < s.sections.size(); ++i)
+                sections.push_back(s.sections[i] + " (" + s.diameters[i] + " mm)");
+            table.AddRow({"sections", Join(sections)});
+        }
+        table.AddRow({"ranges", s.ranges.empty() ? "none" : Join(s.ranges)});
+        table.AddRow({"gases", Join(s.gases)});
+        table.AddRow({"units", Join(s.units)});
+        table.AddRow({"reference",
+                      s.references.empty() ? s.fixedReference + " (fixed)" : Join(s.references)});
+        if (!s.flowTypes.empty()) table.AddRow({"flow types", Join(s.flowTypes) + " (Air)"});
+        if (!s.cutoffs.empty()) table.AddRow({"cut-off", Join(s.cutoffs)});
+        out << s.name << '\n';
+        table.Print(out, "  ");
+    }
+}
+
+}  // namespace tarnvik::cli

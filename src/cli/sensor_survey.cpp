@@ -1,0 +1,53 @@
+#include "cli/sensor_survey.h"
+
+#include "cli/window_session.h"
+#include "core/control_ids.h"
+
+namespace tarnvik::cli {
+
+namespace {
+
+std::vector<std::string> EnabledChoices(const WindowSession& s, Opt opt) {
+    std::vector<std::string> values;
+    for (const RadioChoice& c : RadioChoices(opt))
+        if (s.Window().IsEnabled(c.radio)) values.emplace_back(c.value);
+    return values;
+}
+
+std::string CheckedChoice(const WindowSession& s, Opt opt) {
+    for (const RadioChoice& c : RadioChoices(opt))
+        if (s.Window().GetCheck(c.radio)) return std::string(c.value);
+    return "";
+}
+
+SensorOffer Survey(const std::string& name) {
+    SensorOffer offer;
+    offer.name = name;
+    WindowSession s;
+    s.Apply(Opt::Sensor, name);
+    offer.sections = s.Items(id::kSection);
+    offer.defaultDiameter = s.Window().GetText(id::kDiameter);
+    offer.ranges = s.Items(id::kRange);
+    offer.gases = s.Items(id::kGasType);
+    offer.units = EnabledChoices(s, Opt::Unit);
+    offer.flowTypes = EnabledChoices(s, Opt::FlowType);
+    offer.references = EnabledChoices(s, Opt::Reference);
+    if (offer.references.empty()) offer.fixedReference = CheckedChoice(s, Opt::Reference);
+    if (s.Window().IsEnabled(id::kCutoffList)) offer.cutoffs = s.Items(id::kCutoffList);
+    for (const std::string& section : offer.sections) {
+        s.Apply(Opt::Section, section);
+        offer.diameters.push_back(s.Window().GetText(id::kDiameter));
+    }
+    return offer;
+}
+
+}  // namespace
+
+std::vector<SensorOffer> SurveySensors() {
+    const WindowSession fresh;
+    std::vector<SensorOffer> offers;
+    for (const std::string& name : fresh.Items(id::kSensorType)) offers.push_back(Survey(name));
+    return offers;
+}
+
+}  // namespace tarnvik::cli

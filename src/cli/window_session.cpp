@@ -1,0 +1,163 @@
+#include "cli/window_session.h"
+
+#include "core/control_ids.h"
+
+namespace tarnvik::cli {
+
+namespace {
+
+std::string JoinOrNone(const std::vector<std::string>& values) {
+    if (values.empty()) return "none";
+    std::string out;
+    for (const std::string& v : values) {
+        if (!out.empty()) out += ", ";
+        out += v;
+    }
+    return out;
+}
+
+std::string_view WhatIsDisabled(Action action) {
+    switch (action) {
+        case Action::Choose:
+            return "the list is disabled";
+        case Action::Type:
+            return "the box is disabled";
+        case Action::Click:
+            return "that choice is disabled";
+    }
+    return "";
+}
+
+}  // namespace
+
+const std::array<ResultBox, kResultCount>& ResultBoxes() {
+    static constexpr std::array<ResultBox, kResultCount> kBoxes = {{
+        {"profileFactor", id::kProfileFactor},
+        {"maxFlow", id::kMaxFlow},
+        {"maxFlowUnit", id::kMaxFlowUnit},
+        {"minFlow", id::kMinFlow},
+        {"minFlowUnit", id::kMinFlowUnit},
+        {"maxVelocity", id::kMaxVelocity},
+        {"velocityUnit", id::kVelocityUnit},
+        {"cutoffVelocity", id::kCutoffVelocity},
+        {"cutoffVelocityUnit", id::kCutoffVelocityUnit},
+    }};
+    return kBoxes;
+}
+
+std::string OptionError::Describe(std::string_view optionPrefix) const {
+    if (kind == Kind::Rejected) return Reason(optionPrefix);
+    return Reason(optionPrefix) + " (" + context + "); available: " + JoinOrNone(available);
+}
+
+std::string OptionError::Reason(std::string_view optionPrefix) const {
+    std::string text(optionPrefix);
+    text += OptionOf(option).name;
+    text += " \"" + value + "\"";
+    switch (kind) {
+        case Kind::Rejected:
+            return text + ": " + message;
+        case Kind::Disabled:
+            text += " cannot be used now: ";
+            text += WhatIsDisabled(OptionOf(option).action);
+            break;
+        case Kind::NotOffered:
+            text += " is not offered now";
+            break;
+    }
+    return text;
+}
+
+WindowSession::WindowSession() : dlg_("tarnvik-calc") {
+    dlg_.Window().SetMessageBoxHook(
+        [this](std::string_view text, std::string_view) { message_.assign(text); });
+    dlg_.OnInitDialog();
+}
+
+std::optional<OptionError> WindowSession::Apply(const OptionValues& values,
+                                                const SkipPolicy& skip) {
+    for (const WindowOption& o : WindowOptions()) {
+        if (!values[o.opt]) continue;
+        auto error = Apply(o.opt, *values[o.opt]);
+        if (error && !(skip && skip(*error))) return error;
+    }
+    return std::nullopt;
+}
+
+std::optional<OptionError> WindowSession::Apply(Opt opt, std::string_view value) {
+    const WindowOption& o = OptionOf(opt);
+    platform::Dialog& w = dlg_.Window();
+    message_.clear();
+    switch (o.action) {
+        case Action::Choose: {
+            if (!w.IsEnabled(o.control)) return Fail(opt, value, OptionError::Kind::Disabled);
+            if (!w.UserChoose(o.control, value))
+                return Fail(opt, value, OptionError::Kind::NotOffered);
+            break;
+        }
+        case Action::Type:
+            if (!w.UserType(o.control, value)) return Fail(opt, value, OptionError::Kind::Disabled);
+            break;
+        case Action::Click: {
+            const int radio = RadioFor(opt, value);
+            if (radio == 0) return Fail(opt, value, OptionError::Kind::NotOffered);
+            if (!w.UserClick(radio)) return Fail(opt, value, OptionError::Kind::Disabled);
+            break;
+        }
+    }
+    if (!message_.empty()) return Fail(opt, value, OptionError::Kind::Rejected);
+    return std::nullopt;
+}
+
+std::optional<OptionError> WindowSession::Fail(Opt opt, std::string_view value,
+                                               OptionError::Kind kind) {
+    OptionError e{opt, std::string(value), kind, {}, message_, Context()};
+    if (kind != OptionError::Kind::Rejected) e.available = Available(opt);
+    return e;
+}
+
+std::vector<std::string> WindowSession::Available(Opt opt) const {
+    const WindowOption& o = OptionOf(opt);
+    const platform::Dialog& w = dlg_.Window();
+    std::vector<std::string> values;
+    switch (o.action) {
+        case Action::Choose:
+            if (w.IsEnabled(o.control)) values = Items(o.control);
+            break;
+        case Action::Type:
+            break;  // a box takes any text while it is enabled
+        case Action::Click:
+            for (const RadioChoice& c : RadioChoices(opt))
+                if (w.IsEnabled(c.radio)) values.emplace_back(c.value);
+            break;
+    }
+    return values;
+}
+
+std::string WindowSession::Context() const {
+    std::string reference = "none";
+    for (const RadioChoice& c : RadioChoices(Opt::Reference))
+        if (dlg_.Window().GetCheck(c.radio)) reference = c.value;
+    return "sensor " + SelectedText(id::kSensorType) + ", gas " + SelectedText(id::kGasType) +
+           ", reference " + reference;
+}
+
+Results WindowSession::Read() const {
+    Results r;
+    for (std::size_t i = 0; i < kResultCount; ++i)
+        r[i] = dlg_.Window().GetText(ResultBoxes()[i].control);
+    return r;
+}
+
+std::vector<std::string> WindowSession::Items(int list) const {
+    const platform::Control* c = dlg_.Window().Find(list);
+    return c ? c->items : std::vector<std::string>{};
+}
+
+std::string WindowSession::SelectedText(int list) const {
+    const platform::Control* c = dlg_.Window().Find(list);
+    if (!c || c->selection < 0 || c->selection >= static_cast<int>(c->items.size())) return "";
+    return c->items[static_cast<std::size_t>(c->selection)];
+}
+
+}  // namespace tarnvik::cli

@@ -1,0 +1,91 @@
+// One fresh calculator window, driven by user actions only: the command
+// line never computes a result itself, it reads what the window's boxes
+// show after the actions.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/window_options.h"
+#include "ui/tarnvik_dlg.h"
+
+namespace tarnvik::cli {
+
+// Why an option could not be applied.
+struct OptionError {
+    enum class Kind {
+        Disabled,    // its control is disabled at that moment
+        NotOffered,  // its list or group has no such value now
+        Rejected,    // the window answered with a message box
+    };
+    Opt option;
+    std::string value;
+    Kind kind;
+    std::vector<std::string> available;  // the values the control takes now
+    std::string message;                 // the message box text, for Rejected
+    std::string context;                 // sensor, gas and reference now
+
+    // optionPrefix is "--" on the command line and "" for a batch key.
+    std::string Describe(std::string_view optionPrefix) const;
+    // The same without the window's state and the values available.
+    std::string Reason(std::string_view optionPrefix) const;
+};
+
+// The five results with their unit texts, exactly as their boxes show them.
+struct ResultBox {
+    std::string_view key;  // the JSON key
+    int control;
+};
+inline constexpr std::size_t kResultCount = 9;
+const std::array<ResultBox, kResultCount>& ResultBoxes();
+using Results = std::array<std::string, kResultCount>;
+// Positions of the results in Results, the order of ResultBoxes().
+namespace result {
+inline constexpr std::size_t kProfileFactor = 0;
+inline constexpr std::size_t kMaxFlow = 1;
+inline constexpr std::size_t kMaxFlowUnit = 2;
+inline constexpr std::size_t kMinFlow = 3;
+inline constexpr std::size_t kMinFlowUnit = 4;
+inline constexpr std::size_t kMaxVelocity = 5;
+inline constexpr std::size_t kVelocityUnit = 6;
+inline constexpr std::size_t kCutoffVelocity = 7;
+inline constexpr std::size_t kCutoffVelocityUnit = 8;
+}  // namespace result
+
+class WindowSession {
+  public:
+    // A window exactly as its start-up sequence leaves it.
+    WindowSession();
+    WindowSession(const WindowSession&) = delete;
+    WindowSession& operator=(const WindowSession&) = delete;
+
+    // Called for an option that fails; true skips it and goes on.
+    using SkipPolicy = std::function<bool(const OptionError&)>;
+
+    // Applies every given option in the fixed order; stops at the first
+    // that fails and is not skipped.
+    std::optional<OptionError> Apply(const OptionValues& values, const SkipPolicy& skip = {});
+    // One option as one user action.
+    std::optional<OptionError> Apply(Opt opt, std::string_view value);
+
+    Results Read() const;
+    const platform::Dialog& Window() const { return dlg_.Window(); }
+
+    // Texts of a list's entries, in order.
+    std::vector<std::string> Items(int list) const;
+    std::string SelectedText(int list) const;
+
+  private:
+    std::optional<OptionError> Fail(Opt opt, std::string_view value, OptionError::Kind kind);
+    std::vector<std::string> Available(Opt opt) const;
+    std::string Context() const;
+
+    CTarnvikDlg dlg_;
+    std::string message_;  // the last message box shown, if any
+};
+
+}  // namespace tarnvik::cli
