@@ -11,7 +11,7 @@ TEST(GasList, LeavesOutSteamAndKeepsTableOrder) {
     GasList list;
     info.BuildGasList(list);
     ASSERT_EQ(list.filled, 13);
-    EXPECT_EQ(list.slots.size(), 14u);
+    EXPECT_EQ(list.entries.size(), 14u);
     const char* expected[] = {"Air",     "N2",     "Ar", "CO2", "He",       "H2",    "CH4",
                               "Propane", "Butane", "O2", "N2O", "Nat. gas", "Others"};
     for (int i = 0; i < 13; ++i) EXPECT_EQ(list.At(i)->Name(), expected[i]) << i;

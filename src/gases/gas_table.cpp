@@ -21,11 +21,11 @@ const GasEntry GasTable[kGasTableRows] = {
 };
 
 void CGasInfo::BuildGasList(GasList& list) const {
-    list.slots.assign(static_cast<std::size_t>(gasCount), GasEntry{});
+    list.entries.assign(static_cast<std::size_t>(gasCount), GasEntry{});
     list.filled = 0;
     for (int r = 0; r < gasCount && r < kGasTableRows; ++r) {
         if (GasTable[r].Name() == "Steam") continue;
-        list.slots[static_cast<std::size_t>(list.filled++)] = GasTable[r];
+        list.entries[static_cast<std::size_t>(list.filled++)] = GasTable[r];
     }
 }
 

@@ -21,13 +21,13 @@ extern const GasEntry GasTable[kGasTableRows];
 // The offered gases: the table without "Steam", with room for every table
 // row. Only the filled slots are valid list positions.
 struct GasList {
-    std::vector<GasEntry> slots;
+    std::vector<GasEntry> entries;
     int filled = 0;
 
     // Null for a position outside the filled slots.
     const GasEntry* At(int position) const {
         if (position < 0 || position >= filled) return nullptr;
-        return &slots[static_cast<std::size_t>(position)];
+        return &entries[static_cast<std::size_t>(position)];
     }
 };
 

@@ -115,7 +115,7 @@ bool CTarnvikDlg::OnInitDialog() {
 }
 
 void CTarnvikDlg::OnCancel() {
-    state_.gasList.slots.clear();
+    state_.gasList.entries.clear();
     state_.gasList.filled = 0;
     window_.EndDialog(platform::DialogResult::Cancel);
 }
