@@ -8,19 +8,6 @@
 
 namespace tarnvik::cli {
 
-namespace {
-
-std::string Join(const std::vector<std::string>& values) {
-    std::string out;
-    for (const std::string& v : values) {
-        if (!out.empty()) out += ", ";
-        out += v;
-    }
-    return out;
-}
-
-}  // namespace
-
 void PrintCatalogue(std::ostream& out) {
     using A = TextTable::Align;
     for (const SensorOffer& s : SurveySensors()) {

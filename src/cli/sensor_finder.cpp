@@ -27,15 +27,6 @@ std::optional<double> ParseBound(const std::string& text) {
     return value;
 }
 
-std::string Join(const std::vector<std::string>& values) {
-    std::string out;
-    for (const std::string& v : values) {
-        if (!out.empty()) out += ", ";
-        out += v;
-    }
-    return out;
-}
-
 bool Contains(const std::vector<std::string>& values, const std::string& v) {
     return std::find(values.begin(), values.end(), v) != values.end();
 }

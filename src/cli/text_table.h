@@ -24,4 +24,7 @@ class TextTable {
     std::vector<std::vector<std::string>> rows_;
 };
 
+// "a, b, c": the lists of the human-readable outputs.
+std::string Join(const std::vector<std::string>& values);
+
 }  // namespace tarnvik::cli

@@ -31,14 +31,20 @@ void CTarnvikDlg::SelectFlowType(int flowType) {
     Recalculate();
 }
 
+void CTarnvikDlg::ApplyReferenceMode(bool standard, bool norm) {
+    state_.standardReference = standard;
+    state_.normReference = norm;
+    const bool custom = !standard && !norm;
+    window_.SetCheck(id::kStandardReference, standard);
+    window_.SetCheck(id::kNormReference, norm);
+    window_.SetCheck(id::kCustomReference, custom);
+    // Standard and norm conditions are fixed; only custom ones are typed.
+    window_.Enable(id::kReferenceTemperature, custom);
+    window_.Enable(id::kReferencePressure, custom);
+}
+
 void CTarnvikDlg::SelectStandardReference() {
-    state_.standardReference = true;
-    state_.normReference = false;
-    window_.SetCheck(id::kStandardReference, true);
-    window_.SetCheck(id::kNormReference, false);
-    window_.SetCheck(id::kCustomReference, false);
-    window_.Enable(id::kReferenceTemperature, false);
-    window_.Enable(id::kReferencePressure, false);
+    ApplyReferenceMode(true, false);
     state_.referenceTemperatureText = FormatFixed(20.0, 1);
     state_.referencePressureText = FormatFixed(1000.0, 1);
     StoreBoundTexts();
@@ -47,13 +53,7 @@ void CTarnvikDlg::SelectStandardReference() {
 }
 
 void CTarnvikDlg::SelectNormReference() {
-    state_.standardReference = false;
-    state_.normReference = true;
-    window_.SetCheck(id::kNormReference, true);
-    window_.SetCheck(id::kStandardReference, false);
-    window_.SetCheck(id::kCustomReference, false);
-    window_.Enable(id::kReferenceTemperature, false);
-    window_.Enable(id::kReferencePressure, false);
+    ApplyReferenceMode(false, true);
     state_.referenceTemperatureText = FormatFixed(0.0, 1);
     // 1013.25 is a tie at one decimal; exact formatting gives "1013.2", and
     // the recalculation works with the pressure as the box shows it.
@@ -64,13 +64,7 @@ void CTarnvikDlg::SelectNormReference() {
 }
 
 void CTarnvikDlg::SelectCustomReference() {
-    state_.standardReference = false;
-    state_.normReference = false;
-    window_.SetCheck(id::kCustomReference, true);
-    window_.SetCheck(id::kNormReference, false);
-    window_.SetCheck(id::kStandardReference, false);
-    window_.Enable(id::kReferenceTemperature, true);
-    window_.Enable(id::kReferencePressure, true);
+    ApplyReferenceMode(false, false);  // the texts stay as they are
     StoreBoundTexts();
     UpdateUnitLabels();
     Recalculate();

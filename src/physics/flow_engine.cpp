@@ -109,27 +109,27 @@ bool ComputeFlows(float velocity, float flowDensity, float dryAirDensity,
     if (c.gasIndex >= kGasFactorRows) return true;
 
     const float n = c.standardPressure * c.referenceTemperature;
-    float k;
+    const float* gasFactors = nullptr;
     switch (sensor) {
         case kQA50:
         case kQA60:
-            k = (n * c.standardGasConstant) /
-                ((c.standardTemperature * c.gasConstant) * c.referencePressure) *
-                GasFactorsA[c.gasIndex];
+            gasFactors = GasFactorsA;
             break;
         case kQA10:
         case kQA20:
         case kQA30:
         case kQA40:
         case kQA80:
-            k = (n * c.standardGasConstant) /
-                ((c.standardTemperature * c.gasConstant) * c.referencePressure) *
-                GasFactorsB[c.gasIndex];
+            gasFactors = GasFactorsB;
             break;
         default:
-            k = n / (c.referencePressure * c.standardTemperature);
-            break;
+            break;  // QA70, QA20-V and QA90 have no gas factor
     }
+    const float k = gasFactors
+                        ? (n * c.standardGasConstant) /
+                              ((c.standardTemperature * c.gasConstant) * c.referencePressure) *
+                              gasFactors[c.gasIndex]
+                        : n / (c.referencePressure * c.standardTemperature);
 
     const float profile = static_cast<float>(ProfileFactor(sensor, c.diameter));
     const float referenceVelocity = k * velocity;

@@ -70,6 +70,8 @@ class CTarnvikDlg {
 
   private:
     void Dispatch(int id, platform::Event event);
+    // Flags, radio checks and the reference boxes' enabled state.
+    void ApplyReferenceMode(bool standard, bool norm);
 
     std::string applicationName_;
     CalculatorState state_;
