@@ -92,6 +92,34 @@ TEST_F(StartUp, WindowsAreIndependent) {
     EXPECT_EQ(other.Window().GetText(id::kMaxFlow), "250.0");
 }
 
+TEST_F(StartUp, ACopyIsAnIndependentWindowInTheSameState) {
+    CTarnvikDlg copy(dlg);
+    auto sameControls = [](const platform::Dialog& a, const platform::Dialog& b) {
+        for (std::size_t i = 0; i < a.Controls().size(); ++i) {
+            const auto& x = a.Controls()[i];
+            const auto& y = b.Controls()[i];
+            if (x.text != y.text || x.enabled != y.enabled || x.checked != y.checked ||
+                x.items != y.items || x.selection != y.selection || x.x != y.x || x.font != y.font)
+                return false;
+        }
+        return true;
+    };
+    EXPECT_TRUE(sameControls(copy.Window(), window()));
+    std::vector<std::string> copied;
+    copy.Window().SetMessageBoxHook(
+        [&](std::string_view text, std::string_view) { copied.emplace_back(text); });
+    ASSERT_TRUE(copy.Window().UserChoose(id::kSensorType, "QA70"));
+    ASSERT_TRUE(copy.Window().UserType(id::kProcessPressure, "-2"));
+    EXPECT_EQ(copied.size(), 1u);
+    EXPECT_TRUE(messages.empty());  // the original's hook was not copied
+    EXPECT_EQ(state().SensorIndex, 0);
+    EXPECT_EQ(text(id::kMaxFlow), "250.0");
+    // Driven alike, the copy and the original show the same.
+    ChooseSensor("QA70");
+    Type(id::kProcessPressure, "-2");
+    EXPECT_TRUE(sameControls(copy.Window(), window()));
+}
+
 // Every box text of a window driven the same way.
 std::vector<std::string> DriveAndRead() {
     CTarnvikDlg dlg;

@@ -66,11 +66,19 @@ std::string ReadOptions(std::string_view line, OptionValues& values) {
 }  // namespace
 
 std::string BatchLine(std::string_view line, bool& ok) {
+    CTarnvikDlg started("tarnvik-calc");
+    started.OnInitDialog();
+    return BatchLine(line, started, ok);
+}
+
+std::string BatchLine(std::string_view line, const CTarnvikDlg& started, bool& ok) {
     ok = false;
     OptionValues values;
     if (std::string problem = ReadOptions(line, values); !problem.empty())
         return ErrorLine(problem);
-    WindowSession session;
+    // Each line gets a fresh window: a copy of one started once, so that
+    // the start-up sequence does not run again for every line.
+    WindowSession session(started);
     if (auto error = session.Apply(values)) return ErrorLine(error->Describe(""));
     ok = true;
     return DumpLine(ResultsJson(session.Read()));
@@ -78,10 +86,12 @@ std::string BatchLine(std::string_view line, bool& ok) {
 
 BatchSummary RunBatch(std::istream& in, std::ostream& out) {
     BatchSummary summary;
+    CTarnvikDlg started("tarnvik-calc");
+    started.OnInitDialog();
     std::string line;
     while (std::getline(in, line)) {
         bool ok = false;
-        out << BatchLine(line, ok) << '\n';
+        out << BatchLine(line, started, ok) << '\n';
         ++summary.lines;
         if (!ok) ++summary.failed;
     }

@@ -6,12 +6,16 @@
 #include <string>
 #include <string_view>
 
+#include "ui/tarnvik_dlg.h"
+
 namespace tarnvik::cli {
 
 // One input line to one output line: the results object, or
 // {"error": "..."} for a line that fails. Never throws for any input.
 // ok is set false for an error line.
 std::string BatchLine(std::string_view line, bool& ok);
+// The same, starting from a copy of `started`, a window fresh from start-up.
+std::string BatchLine(std::string_view line, const CTarnvikDlg& started, bool& ok);
 
 struct BatchSummary {
     long lines = 0;

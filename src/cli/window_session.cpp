@@ -74,6 +74,11 @@ WindowSession::WindowSession() : dlg_("tarnvik-calc") {
     dlg_.OnInitDialog();
 }
 
+WindowSession::WindowSession(const CTarnvikDlg& started) : dlg_(started) {
+    dlg_.Window().SetMessageBoxHook(
+        [this](std::string_view text, std::string_view) { message_.assign(text); });
+}
+
 std::optional<OptionError> WindowSession::Apply(const OptionValues& values,
                                                 const SkipPolicy& skip) {
     for (const WindowOption& o : WindowOptions()) {

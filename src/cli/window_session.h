@@ -60,6 +60,9 @@ class WindowSession {
   public:
     // A window exactly as its start-up sequence leaves it.
     WindowSession();
+    // A copy of a window that has been started and not touched since: the
+    // same fresh window, without running the start-up again.
+    explicit WindowSession(const CTarnvikDlg& started);
     WindowSession(const WindowSession&) = delete;
     WindowSession& operator=(const WindowSession&) = delete;
 

@@ -37,6 +37,12 @@ CTarnvikDlg::CTarnvikDlg(std::string applicationName)
     window_.SetEventHandler([this](int id, platform::Event event) { Dispatch(id, event); });
 }
 
+CTarnvikDlg::CTarnvikDlg(const CTarnvikDlg& other)
+    : applicationName_(other.applicationName_), state_(other.state_), window_(other.window_) {
+    window_.SetEventHandler([this](int id, platform::Event event) { Dispatch(id, event); });
+    window_.SetMessageBoxHook({});
+}
+
 void CTarnvikDlg::Dispatch(int id, platform::Event event) {
     for (const EventWiring& w : MainEventWiring()) {
         if (w.id == id && w.event == event) {

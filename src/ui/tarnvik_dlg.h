@@ -15,7 +15,11 @@ class CTarnvikDlg {
   public:
     // applicationName is the caption of the message box.
     explicit CTarnvikDlg(std::string applicationName = "tarnvik");
-    CTarnvikDlg(const CTarnvikDlg&) = delete;
+    // A second window in the same state, its events wired to itself. Copying
+    // a started window is much cheaper than starting one, for drivers that
+    // need many fresh windows. The message box hook is not copied: it
+    // belongs to the original's driver.
+    CTarnvikDlg(const CTarnvikDlg& other);
     CTarnvikDlg& operator=(const CTarnvikDlg&) = delete;
 
     platform::Dialog& Window() { return window_; }
