@@ -53,9 +53,10 @@ void Dialog::Raise(int id, Event event) {
     if (handler_) handler_(id, event);
 }
 
-std::string Dialog::GetText(int id) const {
+const std::string& Dialog::GetText(int id) const {
+    static const std::string none;
     const Control* c = Get(id);
-    return c ? c->text : std::string();
+    return c ? c->text : none;
 }
 
 void Dialog::SetText(int id, std::string_view text) {

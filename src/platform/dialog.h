@@ -55,7 +55,8 @@ class Dialog {
     void SetMessageBoxHook(MessageBoxHook hook) { messageBox_ = std::move(hook); }
 
     // --- operations for program code -------------------------------------
-    std::string GetText(int id) const;
+    // Empty for a control that does not exist.
+    const std::string& GetText(int id) const;
     void SetText(int id, std::string_view text);
     void Enable(int id, bool enabled);
     bool IsEnabled(int id) const;
