@@ -41,33 +41,27 @@ void CTarnvikDlg::ApplyReferenceMode(bool standard, bool norm) {
     // Standard and norm conditions are fixed; only custom ones are typed.
     window_.Enable(id::kReferenceTemperature, custom);
     window_.Enable(id::kReferencePressure, custom);
-}
-
-void CTarnvikDlg::SelectStandardReference() {
-    ApplyReferenceMode(true, false);
-    state_.referenceTemperatureText = FormatFixed(20.0, 1);
-    state_.referencePressureText = FormatFixed(1000.0, 1);
     StoreBoundTexts();
     UpdateUnitLabels();
     Recalculate();
 }
 
+void CTarnvikDlg::SelectStandardReference() {
+    state_.referenceTemperatureText = FormatFixed(20.0, 1);
+    state_.referencePressureText = FormatFixed(1000.0, 1);
+    ApplyReferenceMode(true, false);
+}
+
 void CTarnvikDlg::SelectNormReference() {
-    ApplyReferenceMode(false, true);
     state_.referenceTemperatureText = FormatFixed(0.0, 1);
     // 1013.25 is a tie at one decimal; exact formatting gives "1013.2", and
     // the recalculation works with the pressure as the box shows it.
     state_.referencePressureText = FormatFixed(1013.25, 1);
-    StoreBoundTexts();
-    UpdateUnitLabels();
-    Recalculate();
+    ApplyReferenceMode(false, true);
 }
 
 void CTarnvikDlg::SelectCustomReference() {
-    ApplyReferenceMode(false, false);  // the texts stay as they are
-    StoreBoundTexts();
-    UpdateUnitLabels();
-    Recalculate();
+    ApplyReferenceMode(false, false);  // the reference texts stay as they are
 }
 
 void CTarnvikDlg::UpdateUnitLabels() {

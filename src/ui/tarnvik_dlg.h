@@ -74,7 +74,8 @@ class CTarnvikDlg {
 
   private:
     void Dispatch(int id, platform::Event event);
-    // Flags, radio checks and the reference boxes' enabled state.
+    // Flags, radio checks and the reference boxes' enabled state; then the
+    // texts are shown, the unit labels follow and the results are redone.
     void ApplyReferenceMode(bool standard, bool norm);
 
     std::string applicationName_;
