@@ -281,6 +281,21 @@ TEST_F(ContextLabels, AreTheWindowsCaptions) {
                            "profileFactor=Profile factor", "maxFlow=Max. flow", "minFlow=Min. flow",
                            "maxVelocity=Max. velocity", "cutoffVelocity=Cut-off velocity"}));
 
+    // Radio values are the command line's words; people read the captions.
+    Click(id::kFlowTypeFad);
+    Click(id::kNormReference);
+    const CalculationContext clicked = ReadCalculationContext(dlg);
+    const std::pair<const char*, const char*> shown[] = {
+        {"flow-type", "FAD"},
+        {"reference", "Norm reference conditions"},
+        {"unit", "m3/h"},
+        {"sensor", "QA70"},
+        {"process-pressure", "6.0"},
+    };
+    for (const auto& [key, text] : shown) EXPECT_EQ(clicked.Input(key)->shown, text) << key;
+    EXPECT_EQ(clicked.Input("flow-type")->value, "fad");
+    EXPECT_EQ(clicked.Input("reference")->value, "norm");
+
     ChooseSensor("QA20-V");
     const CalculationContext actual = ReadCalculationContext(dlg);
     EXPECT_EQ(actual.Input("reference-temperature")->label,

@@ -81,16 +81,18 @@ class Reader {
     void List(std::string_view key, int list) {
         std::string value = SelectedText(window_, list);
         if (value.empty()) return;  // an empty list: the type has none
-        Add(key, CaptionOf(window_, list), std::move(value), !window_.IsEnabled(list));
+        Add(key, CaptionOf(window_, list), value, value, !window_.IsEnabled(list));
     }
     void Box(std::string_view key, int box, bool derived = false) {
-        Add(key, CaptionOf(window_, box), window_.GetText(box), derived || !window_.IsEnabled(box));
+        const std::string& text = window_.GetText(box);
+        Add(key, CaptionOf(window_, box), text, text, derived || !window_.IsEnabled(box));
     }
     template <std::size_t N>
     void Radios(std::string_view key, std::string label, const RadioValue (&group)[N]) {
         for (const RadioValue& r : group) {
             if (!window_.GetCheck(r.radio)) continue;
-            Add(key, std::move(label), std::string(r.value), !window_.IsEnabled(r.radio));
+            Add(key, std::move(label), std::string(r.value), window_.GetText(r.radio),
+                !window_.IsEnabled(r.radio));
             return;
         }
     }
@@ -98,12 +100,14 @@ class Reader {
         for (const UnitInfo& u : Units()) {
             if (!window_.GetCheck(u.radio)) continue;
             Add("unit", Described(window_, u.radio).group, std::string(u.caption),
-                !window_.IsEnabled(u.radio));
+                std::string(u.caption), !window_.IsEnabled(u.radio));
             return;
         }
     }
-    void Add(std::string_view key, std::string label, std::string value, bool derived) {
-        entries_.push_back({std::string(key), std::move(label), std::move(value), derived});
+    void Add(std::string_view key, std::string label, std::string value, std::string shown,
+             bool derived) {
+        entries_.push_back(
+            {std::string(key), std::move(label), std::move(value), std::move(shown), derived});
     }
     std::vector<ContextEntry> Take() { return std::move(entries_); }
 
@@ -126,7 +130,8 @@ CalculationContext ReadCalculationContext(const platform::Dialog& window,
     r.List("sensor", id::kSensorType);
     r.List("section", id::kSection);
     r.List("range", id::kRange);
-    if (!pipeName.empty()) r.Add("pipe", "Pipe", std::string(pipeName), false);
+    if (!pipeName.empty())
+        r.Add("pipe", "Pipe", std::string(pipeName), std::string(pipeName), false);
     r.Box("diameter", id::kDiameter, !pipeName.empty());
     r.List("gas", id::kGasType);
     r.Box("gas-constant", id::kGasConstant);

@@ -24,6 +24,9 @@ struct ContextEntry {
     std::string key;
     std::string label;  // the window's caption: "Process pressure (bar(g))"
     std::string value;  // as the window shows it; radios as the command line's values
+    // What a person reads: the radio's caption ("FAD", "Standard reference
+    // conditions") where the value is a command-line word; else the value.
+    std::string shown;
     // Shown for the record but not an input of its own: its control is
     // disabled (a section's inner diameter, the gas constant of a listed
     // gas, the reference texts of standard conditions), or it follows
