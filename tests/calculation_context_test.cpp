@@ -33,21 +33,29 @@ struct ContextCase {
     std::vector<std::string> derived;
 };
 
+// The entries between the diameter and the unit that air at standard
+// conditions gives every type but QA20-V.
+Entries AirAtStandard(Entries head, std::string_view unit) {
+    const Entries air = {{"gas", "Air"},
+                         {"gas-constant", "287.0"},
+                         {"reference", "standard"},
+                         {"reference-temperature", "20.0"},
+                         {"reference-pressure", "1000.0"},
+                         {"unit", std::string(unit)}};
+    head.insert(head.end(), air.begin(), air.end());
+    return head;
+}
+
+const std::vector<std::string> kDerivedAtStandard = {"diameter", "gas-constant",
+                                                     "reference-temperature", "reference-pressure"};
+
 const ContextCase kCases[] = {
     {"StartUp",
      {},
      "",
-     {{"sensor", "QA10"},
-      {"section", "DN8"},
-      {"range", "S"},
-      {"diameter", "15.0"},
-      {"gas", "Air"},
-      {"gas-constant", "287.0"},
-      {"reference", "standard"},
-      {"reference-temperature", "20.0"},
-      {"reference-pressure", "1000.0"},
-      {"unit", "l/min"}},
-     {"diameter", "gas-constant", "reference-temperature", "reference-pressure"}},
+     AirAtStandard({{"sensor", "QA10"}, {"section", "DN8"}, {"range", "S"}, {"diameter", "15.0"}},
+                   "l/min"),
+     kDerivedAtStandard},
     {"FreeDiameterHasNoSection",
      {{Step::Choose, id::kSensorType, "QA30"},
       {Step::Type, id::kDiameter, "80.5"},
@@ -68,16 +76,8 @@ const ContextCase kCases[] = {
     {"NoRangeList",
      {{Step::Choose, id::kSensorType, "QA80"}, {Step::Choose, id::kSection, "DN65"}},
      "",
-     {{"sensor", "QA80"},
-      {"section", "DN65"},
-      {"diameter", "68.9"},
-      {"gas", "Air"},
-      {"gas-constant", "287.0"},
-      {"reference", "standard"},
-      {"reference-temperature", "20.0"},
-      {"reference-pressure", "1000.0"},
-      {"unit", "m3/h"}},
-     {"diameter", "gas-constant", "reference-temperature", "reference-pressure"}},
+     AirAtStandard({{"sensor", "QA80"}, {"section", "DN65"}, {"diameter", "68.9"}}, "m3/h"),
+     kDerivedAtStandard},
     {"ProcessTypeWithAir",
      {{Step::Choose, id::kSensorType, "QA70"},
       {Step::Type, id::kDiameter, "100"},
@@ -145,17 +145,10 @@ const ContextCase kCases[] = {
     {"PipeAttached",
      {{Step::Choose, id::kSensorType, "QA50"}, {Step::Type, id::kDiameter, "52.48"}},
      "NPS 2 Sch 40",
-     {{"sensor", "QA50"},
-      {"range", "S"},
-      {"pipe", "NPS 2 Sch 40"},
-      {"diameter", "52.48"},
-      {"gas", "Air"},
-      {"gas-constant", "287.0"},
-      {"reference", "standard"},
-      {"reference-temperature", "20.0"},
-      {"reference-pressure", "1000.0"},
-      {"unit", "m3/h"}},
-     {"diameter", "gas-constant", "reference-temperature", "reference-pressure"}},
+     AirAtStandard(
+         {{"sensor", "QA50"}, {"range", "S"}, {"pipe", "NPS 2 Sch 40"}, {"diameter", "52.48"}},
+         "m3/h"),
+     kDerivedAtStandard},
 };
 
 class Context : public WindowTest, public ::testing::WithParamInterface<ContextCase> {

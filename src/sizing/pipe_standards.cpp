@@ -595,18 +595,24 @@ std::string Squeezed(std::string_view text) {
 // Edits, counting a swap of two neighbouring characters as one: "nsp"
 // is one slip from "nps".
 std::size_t EditDistance(std::string_view a, std::string_view b) {
-    std::vector<std::vector<std::size_t>> d(a.size() + 1, std::vector<std::size_t>(b.size() + 1));
-    for (std::size_t i = 0; i <= a.size(); ++i) d[i][0] = i;
-    for (std::size_t j = 0; j <= b.size(); ++j) d[0][j] = j;
+    // Three rows of the table suffice: a swap looks two rows back.
+    const std::size_t width = b.size() + 1;
+    std::vector<std::size_t> rows(3 * width);
+    auto row = [&](std::size_t i) { return rows.data() + (i % 3) * width; };
+    for (std::size_t j = 0; j <= b.size(); ++j) row(0)[j] = j;
     for (std::size_t i = 1; i <= a.size(); ++i) {
+        std::size_t* d = row(i);
+        const std::size_t* up = row(i - 1);
+        const std::size_t* upUp = row(i - 2);
+        d[0] = i;
         for (std::size_t j = 1; j <= b.size(); ++j) {
             const std::size_t cost = a[i - 1] != b[j - 1];
-            d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + cost});
+            d[j] = std::min({up[j] + 1, d[j - 1] + 1, up[j - 1] + cost});
             if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1])
-                d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+                d[j] = std::min(d[j], upUp[j - 2] + 1);
         }
     }
-    return d[a.size()][b.size()];
+    return row(a.size())[b.size()];
 }
 
 // The canonical names closest in spelling, best first.

@@ -11,8 +11,10 @@
 // Standards and what the table holds of them:
 //  - EN 10255:2004+A1:2007, "Non-alloy steel tubes suitable for welding
 //    and threading": the medium series M and the heavy series H, DN 8 to
-//    DN 150 (thread sizes 1/4 to 6), at their specified outside
-//    diameters. The light types L, L1 and L2 and DN 6 are not in it.
+//    DN 150 (thread sizes 1/4 to 6) at their specified outside diameters,
+//    the thirteen sizes of the medium and heavy tubes of BS 1387, which
+//    these series continue. DN 6, DN 90 and the light types L, L1 and L2
+//    are not in it.
 //  - ASME B36.10M-2004 (R2010), "Welded and Seamless Wrought Steel Pipe":
 //    NPS 1/4 to NPS 12 in schedule 10, schedule 40 / STD and schedule
 //    80 / XS. This edition gives schedule 10 for every one of these
