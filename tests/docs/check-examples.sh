@@ -32,6 +32,7 @@ trap 'rm -rf "$scratch"' EXIT
 run_example() {
     (
         cd "$scratch" || exit 1
+        # shellcheck disable=SC2317 # called by the example
         tarnvik-calc() { "$calc" "$@"; }
         eval "$1"
     ) 2>&1 </dev/null

@@ -9,7 +9,7 @@ set -uo pipefail
 calc=$1
 # shellcheck source=/dev/null
 source "$2"
-# shellcheck source=help-options.sh
+# shellcheck source=SCRIPTDIR/help-options.sh
 source "$(dirname "$0")/help-options.sh"
 
 failed=0
@@ -60,8 +60,9 @@ for row in "${cases[@]}"; do
     IFS='|' read -r name words expected <<<"$row"
     name=${name// /}
     eval "args=($words) candidates=($expected)"
-    # shellcheck disable=SC2154 # set by eval
+    # shellcheck disable=SC2154 # args and candidates are set by eval
     actual=$(complete_words "${args[@]}" | paste -sd'|')
+    # shellcheck disable=SC2154
     want=$( ((${#candidates[@]})) && printf '%s\n' "${candidates[@]}" | paste -sd'|')
     if [[ $actual != "$want" ]]; then
         echo "FAIL $name: tarnvik-calc $words -> [$actual], expected [$want]" >&2
@@ -72,6 +73,7 @@ done
 contains() { grep -qxF -- "$2" <<<"$1"; }
 
 for command in "" $(help_subcommands "$calc"); do
+    # shellcheck disable=SC2086 # no subcommand: no word
     offered=$(complete_words $command -)
     for option in $(help_options "$calc" "$command"); do
         contains "$offered" "$option" ||

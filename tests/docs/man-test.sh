@@ -9,7 +9,7 @@ set -uo pipefail
 calc=$1
 mandir=$2
 version=$3
-# shellcheck source=help-options.sh
+# shellcheck source=SCRIPTDIR/help-options.sh
 source "$(dirname "$0")/help-options.sh"
 
 failed=0
