@@ -62,5 +62,20 @@ for command in $(help_subcommands "$calc"); do
     done
 done
 
+# The examples run and succeed: each command of the .EX blocks of
+# EXAMPLES, with the roff escapes undone and continued lines joined.
+examples=$(sed -n '/^\.SH EXAMPLES/,/^\.SH /p' "$mandir/tarnvik-calc.1" |
+    sed 's/\\-/-/g; s/\\(aq/'"'"'/g; s/\\e/\\/g' |
+    awk '/^\.EX/ { block = 1; next }
+         /^\.EE/ { block = 0; next }
+         block && /\\$/ { sub(/\\$/, ""); text = text $0; next }
+         block { print text $0; text = "" }')
+[[ -n $examples ]] || fail "tarnvik-calc(1) has no examples"
+while IFS= read -r command; do
+    # shellcheck disable=SC2317 # called by the example
+    output=$(tarnvik-calc() { "$calc" "$@"; }; eval "$command" 2>&1) ||
+        fail "the example of tarnvik-calc(1) fails: $command"$'\n'"$output"
+done <<<"$examples"
+
 ((failed)) || echo "manual pages: all checks pass" >&2
 exit "$failed"
