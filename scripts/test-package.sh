@@ -67,8 +67,8 @@ actual=$("$calc" --sensor QA40 --section DN50 --unit m3/h) || fail "tarnvik-calc
   _tarnvik_calc
   [ "${COMPREPLY[*]}" = QA90 ]
 ) || fail "the installed completion does not complete --sensor QA9"
-MANWIDTH=80 man -l "$root/usr/share/man/man1/tarnvik-calc.1.gz" 2>/dev/null | grep -q 'tarnvik-calc - flow ranges' ||
-  fail "man cannot read the installed tarnvik-calc(1)"
+page=$(MANWIDTH=80 man -l "$root/usr/share/man/man1/tarnvik-calc.1.gz" 2>/dev/null | tr -s ' ')
+case $page in *'tarnvik-calc - flow ranges'*) ;; *) fail "man cannot read the installed tarnvik-calc(1)" ;; esac
 
 if [ "$failed" -ne 0 ]; then
   exit 1
