@@ -31,6 +31,7 @@ cases=(
     "unit_k               | --unit k                          | kg/h kg/min kg/s"
     "unit_t_needs_qa70    | --unit t                          | "
     "unit_t_qa70          | --sensor QA70 --unit t            | t/h"
+    "sensor_after_equals  | --sensor = QA70 --unit t          | t/h"
     "unit_after_equals    | --unit = kg/m                     | kg/min"
     "subcommand_fi        | fi                                | find"
     "subcommands          | ''                                | table find"
