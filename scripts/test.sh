@@ -23,3 +23,6 @@ for preset in release asan; do
   echo "== $preset: tests" >&2
   ctest --preset "$preset" -j "$jobs"
 done
+
+echo "== package: build, lintian, run from the extracted package" >&2
+scripts/test-package.sh
