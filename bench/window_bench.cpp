@@ -36,6 +36,18 @@ void BM_RecalculateQA70(benchmark::State& state) {
 }
 BENCHMARK(BM_RecalculateQA70);
 
+// A program write to a result box, which no handler listens to.
+void BM_OutputBoxWrite(benchmark::State& state) {
+    CTarnvikDlg dlg = Started();
+    const char* texts[] = {"250.0", "17.8"};
+    int i = 0;
+    for (auto _ : state) {
+        dlg.Window().SetText(id::kMaxFlow, texts[i ^= 1]);
+        benchmark::DoNotOptimize(dlg.Window().Revision());
+    }
+}
+BENCHMARK(BM_OutputBoxWrite);
+
 // Typing one digit into the process pressure box of QA70: the check, one
 // recalculation with two engine runs, and the box writes.
 void BM_TypeDigitQA70(benchmark::State& state) {

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <new>
+#include <string>
 #include <string_view>
 
 #include "core/control_ids.h"
@@ -31,6 +32,7 @@ void Started(CTarnvikDlg& dlg) {
 
 const Sequence kSequences[] = {
     {"recalculate", [](CTarnvikDlg& w, const CTarnvikDlg&, int) { w.Recalculate(); }, false},
+    {"recalculate-long", [](CTarnvikDlg& w, const CTarnvikDlg&, int) { w.Recalculate(); }, false},
     {"digit",
      [](CTarnvikDlg& w, const CTarnvikDlg&, int i) {
          w.Window().UserType(id::kProcessPressure, i % 2 ? "6.1" : "6.2");
@@ -107,8 +109,14 @@ int main(int argc, char** argv) {
     Started(started);
     CTarnvikDlg working(started);
     // The sequences that act on one window do so on a QA70 window.
-    if (sequence->name == "recalculate" || sequence->name == "digit")
+    if (sequence->name == "recalculate" || sequence->name == "recalculate-long" ||
+        sequence->name == "digit")
         working.Window().UserChoose(id::kSensorType, "QA70");
+    // Texts longer than any short-string buffer in two boxes, one bound.
+    if (sequence->name == "recalculate-long") {
+        working.Window().UserType(id::kProcessTemperature, "35" + std::string(5000, '0'));
+        working.Window().UserType(id::kInletHumidity, "50." + std::string(5000, '0'));
+    }
 
     const std::size_t before = allocations;
     for (int i = 0; i < count; ++i) sequence->run(working, started, i);
