@@ -46,34 +46,36 @@ struct Control {
     bool IsEdit() const { return kind == ControlKind::InputBox || kind == ControlKind::OutputBox; }
 };
 
-// The events a handler takes: one bit per event for each control id of the
-// span, and one set for the commands (id 0). An event no handler takes gets
-// the toolkit's default handling, which for these controls is nothing, so
-// the window layer does not raise it at all: a program write to an output
-// box then costs no dispatch.
+// Tables kept per control and event have one row per id of the span and
+// one more for the commands (id 0); -1 for an id outside the span.
+inline constexpr int kEventRows = kControlIdSpan + 1;
+constexpr int EventRowOf(int id) {
+    if (id == 0) return kControlIdSpan;
+    const int slot = id - kFirstControlId;
+    return slot >= 0 && slot < kControlIdSpan ? slot : -1;
+}
+
+// The events a handler takes. An event no handler takes gets the toolkit's
+// default handling, which for these controls is nothing, so the window
+// layer does not raise it at all: a program write to an output box then
+// costs no dispatch.
 class HandledEvents {
   public:
     constexpr void Add(int id, Event event) {
-        if (const int slot = SlotOf(id); slot >= 0)
-            bits_[static_cast<std::size_t>(slot)] |= Bit(event);
+        if (const int row = EventRowOf(id); row >= 0)
+            bits_[static_cast<std::size_t>(row)] |= Bit(event);
     }
     constexpr bool Takes(int id, Event event) const {
-        const int slot = SlotOf(id);
-        return slot >= 0 && (bits_[static_cast<std::size_t>(slot)] & Bit(event)) != 0;
+        const int row = EventRowOf(id);
+        return row >= 0 && (bits_[static_cast<std::size_t>(row)] & Bit(event)) != 0;
     }
 
   private:
     static constexpr std::uint8_t Bit(Event event) {
         return static_cast<std::uint8_t>(1u << static_cast<unsigned>(event));
     }
-    // The commands take the slot after the controls'; -1 for no control.
-    static constexpr int SlotOf(int id) {
-        if (id == 0) return kControlIdSpan;
-        const int slot = id - kFirstControlId;
-        return slot >= 0 && slot < kControlIdSpan ? slot : -1;
-    }
 
-    std::array<std::uint8_t, kControlIdSpan + 1> bits_{};
+    std::array<std::uint8_t, kEventRows> bits_{};  // one bit per event
 };
 
 class Dialog {

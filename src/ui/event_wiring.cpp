@@ -55,22 +55,14 @@ constexpr EventWiring kWiring[] = {
 
 // The wiring table turned into a direct (id, event) lookup.
 struct DispatchTable {
-    // By id - kFirstControlId; the commands (id 0) take the last row.
-    WiredHandler handlers[platform::kControlIdSpan + 1][platform::kEventCount]{};
+    WiredHandler handlers[platform::kEventRows][platform::kEventCount]{};
     platform::HandledEvents handled;
 };
-
-// The row of an id in the table, -1 for an id outside the range.
-constexpr int RowOf(int id) {
-    if (id == 0) return platform::kControlIdSpan;
-    const int slot = id - platform::kFirstControlId;
-    return slot >= 0 && slot < platform::kControlIdSpan ? slot : -1;
-}
 
 constexpr DispatchTable BuildDispatchTable() {
     DispatchTable table;
     for (const EventWiring& w : kWiring) {
-        const int row = RowOf(w.id);
+        const int row = platform::EventRowOf(w.id);
         // Thrown while the table is built at compile time, so a wiring
         // row outside the id range or a second handler for one event
         // stops the build.
@@ -92,7 +84,7 @@ std::span<const EventWiring> MainEventWiring() {
 }
 
 WiredHandler HandlerFor(int id, Event event) {
-    const int row = RowOf(id);
+    const int row = platform::EventRowOf(id);
     if (row < 0) return nullptr;
     return kDispatch.handlers[row][static_cast<int>(event)];
 }

@@ -20,12 +20,13 @@ class CTarnvikDlg {
     // original's driver. Copying a started window is much cheaper than
     // starting one.
     CTarnvikDlg(const CTarnvikDlg& other);
-    // Resets this window to other's state, for drivers that need many fresh
-    // windows: start one, then reset a working window to it for each line
-    // or row. The working window's storage is reused (texts and lists keep
-    // their capacity), its events stay wired to itself, and it keeps its
-    // own message box hook, which its driver set for it. Not to be called
-    // from inside this window's own handlers.
+    // Resets this window to other's state (controls, state and application
+    // name), for drivers that need many fresh windows: start one, then reset
+    // a working window to it for each line or row. The working window's
+    // storage is reused (texts and lists keep their capacity), its events
+    // stay wired to itself, and it keeps its own message box hook, which its
+    // driver set for it. Not to be called from inside this window's own
+    // handlers.
     CTarnvikDlg& operator=(const CTarnvikDlg& other);
     void ResetTo(const CTarnvikDlg& started) { *this = started; }
 
@@ -80,8 +81,8 @@ class CTarnvikDlg {
     void CreateOutputFonts();
 
   private:
-    // Every window, copies and assigned ones included, dispatches its
-    // events to itself.
+    // Every window, a copy included, dispatches its events to itself; an
+    // assigned window keeps that wiring.
     void WireEvents();
     void Dispatch(int id, platform::Event event);
     // Flags, radio checks and the reference boxes' enabled state; then the
