@@ -33,6 +33,11 @@ void Started(CTarnvikDlg& dlg) {
 const Sequence kSequences[] = {
     {"recalculate", [](CTarnvikDlg& w, const CTarnvikDlg&, int) { w.Recalculate(); }, false},
     {"recalculate-long", [](CTarnvikDlg& w, const CTarnvikDlg&, int) { w.Recalculate(); }, false},
+    {"output-write",
+     [](CTarnvikDlg& w, const CTarnvikDlg&, int i) {
+         w.Window().SetText(id::kMaxFlow, i % 2 ? "250.0" : "17.8");
+     },
+     false},
     {"digit",
      [](CTarnvikDlg& w, const CTarnvikDlg&, int i) {
          w.Window().UserType(id::kProcessPressure, i % 2 ? "6.1" : "6.2");
