@@ -128,6 +128,70 @@ TEST_F(DialogEvents, ChoosingTheSelectedEntryAgainStillRaises) {
     EXPECT_EQ(seen, (std::vector<Seen>{{1008, Event::SelectionChanged}}));
 }
 
+TEST_F(DialogEvents, EventsNoHandlerTakesAreNotRaised) {
+    HandledEvents handled;
+    handled.Add(1003, Event::TextChanged);
+    handled.Add(0, Event::OkCommand);
+    d.SetEventHandler([this](int id, Event e) { seen.push_back({id, e}); }, &handled);
+    d.AppendItem(1008, "one");
+    d.SetText(1007, "output");  // an output box without a handler
+    d.SetText(1003, "input");
+    EXPECT_TRUE(d.UserChoose(1008, 0));  // still a valid choice, though unheard
+    d.UserEscape();
+    d.UserEnter();
+    EXPECT_EQ(seen, (std::vector<Seen>{{1003, Event::TextChanged}, {0, Event::OkCommand}}));
+    EXPECT_EQ(d.GetText(1007), "output");
+}
+
+// Copies and assigned windows take the controls but never the wiring: the
+// handler and the message box belong to whoever drives a window.
+TEST_F(DialogEvents, CopiesAndAssignmentsLeaveTheWiringBehind) {
+    std::vector<std::string> boxes;
+    d.SetMessageBoxHook([&](std::string_view text, std::string_view) { boxes.emplace_back(text); });
+    d.SetText(1003, "typed");
+    d.SetCheck(1004, true);
+    d.EndDialog(DialogResult::Ok);
+
+    Dialog copy(d);
+    EXPECT_EQ(copy.GetText(1003), "typed");
+    EXPECT_TRUE(copy.GetCheck(1004));
+    EXPECT_EQ(copy.Result(), DialogResult::Ok);
+    seen.clear();
+    copy.SetText(1003, "again");
+    copy.MessageBox("copy", "");
+    EXPECT_TRUE(seen.empty());
+    EXPECT_TRUE(boxes.empty());
+
+    Dialog target{kTemplate};
+    std::vector<Seen> targetSeen;
+    std::vector<std::string> targetBoxes;
+    target.SetEventHandler([&](int id, Event e) { targetSeen.push_back({id, e}); });
+    target.SetMessageBoxHook(
+        [&](std::string_view text, std::string_view) { targetBoxes.emplace_back(text); });
+    target = d;
+    EXPECT_EQ(target.GetText(1003), "typed");
+    EXPECT_EQ(target.Result(), DialogResult::Ok);
+    target.EndDialog(DialogResult::Running);
+    target.SetText(1003, "own");
+    target.MessageBox("own", "");
+    EXPECT_EQ(targetSeen, (std::vector<Seen>{{1003, Event::TextChanged}}));
+    EXPECT_EQ(targetBoxes, (std::vector<std::string>{"own"}));
+    EXPECT_TRUE(seen.empty());
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(d.GetText(1003), "typed");
+}
+
+TEST(DialogAssignment, TakesTheOtherTemplatesControls) {
+    const TemplateRow rows[] = {{1050, ControlKind::InputBox, "", 0, 0, 10, 10, true, true}};
+    const DialogTemplate other{"other", 50, 50, rows};
+    Dialog d{kTemplate};
+    d = Dialog{other};
+    EXPECT_EQ(&d.Template(), &other);
+    EXPECT_EQ(d.Controls().size(), 1u);
+    EXPECT_EQ(d.Find(1003), nullptr);
+    EXPECT_TRUE(d.UserType(1050, "x"));
+}
+
 TEST(DialogGeometry, DialogUnitsBecomePixelsAsMulDiv) {
     Dialog d{kTemplate};
     const Control* label = d.Find(1009);

@@ -166,5 +166,25 @@ TEST(EventWiring, EveryInputHasExactlyOneHandler) {
     EXPECT_EQ(seen.size(), 5u + 10u + 10u + 4u + 3u + 2u);
 }
 
+// The direct lookup the window dispatches through answers exactly as the
+// wiring table does, for every id of the range, the commands and beyond.
+TEST(EventWiring, DirectLookupAgreesWithTheTable) {
+    using platform::Event;
+    std::vector<int> ids = {0, platform::kFirstControlId - 1,
+                            platform::kFirstControlId + platform::kControlIdSpan};
+    for (int i = 0; i < platform::kControlIdSpan; ++i) ids.push_back(platform::kFirstControlId + i);
+    for (int control : ids) {
+        for (int e = 0; e < platform::kEventCount; ++e) {
+            const auto event = static_cast<Event>(e);
+            WiredHandler wired = nullptr;
+            for (const EventWiring& w : MainEventWiring())
+                if (w.id == control && w.event == event) wired = w.handler;
+            EXPECT_EQ(HandlerFor(control, event), wired) << control << " event " << e;
+            EXPECT_EQ(MainHandledEvents().Takes(control, event), wired != nullptr)
+                << control << " event " << e;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace tarnvik

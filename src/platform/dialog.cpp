@@ -2,18 +2,13 @@
 
 namespace tarnvik::platform {
 
-namespace {
-// Control identifiers of this window lie in a small range; an index by id
-// keeps every lookup constant-time on the recalculation path.
-constexpr int kIdBase = 1000;
-constexpr int kIdSpan = 100;
-}  // namespace
+const std::string Dialog::kNoText;
 
-Dialog::Dialog(const DialogTemplate& dialogTemplate)
-    : template_(dialogTemplate), index_(kIdSpan, -1) {
-    controls_.reserve(template_.rows.size());
+Dialog::Dialog(const DialogTemplate& dialogTemplate) : template_(&dialogTemplate) {
+    index_.fill(-1);
+    controls_.reserve(template_->rows.size());
     int group = -1;
-    for (const TemplateRow& row : template_.rows) {
+    for (const TemplateRow& row : template_->rows) {
         if (row.group) ++group;
         Control c;
         c.id = row.id;
@@ -27,36 +22,35 @@ Dialog::Dialog(const DialogTemplate& dialogTemplate)
         c.width = UnitsToPixelsX(row.width);
         c.height = UnitsToPixelsY(row.height);
         c.radioGroup = group;
-        const int slot = row.id - kIdBase;
-        if (slot >= 0 && slot < kIdSpan)
+        const int slot = row.id - kFirstControlId;
+        if (slot >= 0 && slot < kControlIdSpan)
             index_[static_cast<std::size_t>(slot)] = static_cast<int>(controls_.size());
         controls_.push_back(std::move(c));
     }
 }
 
-Control* Dialog::Get(int id) {
-    const int slot = id - kIdBase;
-    if (slot < 0 || slot >= kIdSpan) return nullptr;
-    const int at = index_[static_cast<std::size_t>(slot)];
-    return at < 0 ? nullptr : &controls_[static_cast<std::size_t>(at)];
-}
+Dialog::Dialog(const Dialog& other)
+    : template_(other.template_),
+      controls_(other.controls_),
+      index_(other.index_),
+      result_(other.result_),
+      iconSet_(other.iconSet_),
+      revision_(other.revision_) {}
 
-const Control* Dialog::Get(int id) const {
-    return const_cast<Dialog*>(this)->Get(id);
-}
-
-const Control* Dialog::Find(int id) const {
-    return Get(id);
-}
-
-void Dialog::Raise(int id, Event event) {
-    if (handler_) handler_(id, event);
-}
-
-const std::string& Dialog::GetText(int id) const {
-    static const std::string none;
-    const Control* c = Get(id);
-    return c ? c->text : none;
+Dialog& Dialog::operator=(const Dialog& other) {
+    if (this == &other) return *this;
+    if (template_ != other.template_) {
+        template_ = other.template_;
+        index_ = other.index_;
+    }
+    // Element-wise: with the same template every control is assigned in
+    // place, so its text and items reuse the storage they already have.
+    controls_ = other.controls_;
+    result_ = other.result_;
+    iconSet_ = other.iconSet_;
+    // Whatever this window showed before, a view must mirror it anew.
+    Touch();
+    return *this;
 }
 
 void Dialog::SetText(int id, std::string_view text) {
@@ -76,11 +70,6 @@ void Dialog::Enable(int id, bool enabled) {
     if (!c || c->enabled == enabled) return;
     c->enabled = enabled;
     Touch();
-}
-
-bool Dialog::IsEnabled(int id) const {
-    const Control* c = Get(id);
-    return c && c->enabled;
 }
 
 void Dialog::ResetList(int id) {
@@ -107,26 +96,11 @@ void Dialog::SetSelection(int id, int index) {
     Touch();
 }
 
-int Dialog::GetSelection(int id) const {
-    const Control* c = Get(id);
-    return c ? c->selection : -1;
-}
-
-int Dialog::ItemCount(int id) const {
-    const Control* c = Get(id);
-    return c ? static_cast<int>(c->items.size()) : 0;
-}
-
 void Dialog::SetCheck(int id, bool checked) {
     Control* c = Get(id);
     if (!c || c->kind != ControlKind::Radio || c->checked == checked) return;
     c->checked = checked;
     Touch();
-}
-
-bool Dialog::GetCheck(int id) const {
-    const Control* c = Get(id);
-    return c && c->checked;
 }
 
 void Dialog::MoveControl(int id, int xPixels, int yPixels) {

@@ -21,6 +21,11 @@ enum class ControlKind {
 // Controls without an identifier of their own.
 inline constexpr int kNoId = -1;
 
+// The identifiers of a window's controls lie in this small range, so that
+// anything kept per control can be found by id in constant time.
+inline constexpr int kFirstControlId = 1000;
+inline constexpr int kControlIdSpan = 100;
+
 struct TemplateRow {
     int id;
     ControlKind kind;

@@ -10,7 +10,7 @@ namespace {
 using platform::Event;
 using D = CTarnvikDlg;
 
-const EventWiring kWiring[] = {
+constexpr EventWiring kWiring[] = {
     {id::kSensorType, Event::SelectionChanged, [](D& d) { d.OnSensorTypeChanged(); }},
     {id::kSection, Event::SelectionChanged, [](D& d) { d.OnSectionChanged(); }},
     {id::kRange, Event::SelectionChanged, [](D& d) { d.OnRangeChanged(); }},
@@ -53,10 +53,44 @@ const EventWiring kWiring[] = {
     {0, Event::CancelCommand, [](D& d) { d.OnCancel(); }},
 };
 
+// The wiring table turned into a direct (id, event) lookup.
+struct DispatchTable {
+    WiredHandler handlers[platform::kEventRows][platform::kEventCount]{};
+    platform::HandledEvents handled;
+};
+
+constexpr DispatchTable BuildDispatchTable() {
+    DispatchTable table;
+    for (const EventWiring& w : kWiring) {
+        const int row = platform::EventRowOf(w.id);
+        // Thrown while the table is built at compile time, so a wiring
+        // row outside the id range or a second handler for one event
+        // stops the build.
+        if (row < 0) throw "control id outside the id range";
+        WiredHandler& slot = table.handlers[row][static_cast<int>(w.event)];
+        if (slot) throw "two handlers for one event";
+        slot = w.handler;
+        table.handled.Add(w.id, w.event);
+    }
+    return table;
+}
+
+constexpr DispatchTable kDispatch = BuildDispatchTable();
+
 }  // namespace
 
 std::span<const EventWiring> MainEventWiring() {
     return kWiring;
+}
+
+WiredHandler HandlerFor(int id, Event event) {
+    const int row = platform::EventRowOf(id);
+    if (row < 0) return nullptr;
+    return kDispatch.handlers[row][static_cast<int>(event)];
+}
+
+const platform::HandledEvents& MainHandledEvents() {
+    return kDispatch.handled;
 }
 
 }  // namespace tarnvik

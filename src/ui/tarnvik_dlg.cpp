@@ -34,22 +34,30 @@ const BoundText kBoundTexts[] = {
 
 CTarnvikDlg::CTarnvikDlg(std::string applicationName)
     : applicationName_(std::move(applicationName)), window_(MainDialogTemplate()) {
-    window_.SetEventHandler([this](int id, platform::Event event) { Dispatch(id, event); });
+    WireEvents();
 }
 
 CTarnvikDlg::CTarnvikDlg(const CTarnvikDlg& other)
     : applicationName_(other.applicationName_), state_(other.state_), window_(other.window_) {
-    window_.SetEventHandler([this](int id, platform::Event event) { Dispatch(id, event); });
-    window_.SetMessageBoxHook({});
+    WireEvents();
+}
+
+CTarnvikDlg& CTarnvikDlg::operator=(const CTarnvikDlg& other) {
+    // The window layer keeps this window's wiring and hook; the rest is
+    // assigned member by member into the storage already here.
+    applicationName_ = other.applicationName_;
+    state_ = other.state_;
+    window_ = other.window_;
+    return *this;
+}
+
+void CTarnvikDlg::WireEvents() {
+    window_.SetEventHandler([this](int id, platform::Event event) { Dispatch(id, event); },
+                            &MainHandledEvents());
 }
 
 void CTarnvikDlg::Dispatch(int id, platform::Event event) {
-    for (const EventWiring& w : MainEventWiring()) {
-        if (w.id == id && w.event == event) {
-            w.handler(*this);
-            return;
-        }
-    }
+    if (const WiredHandler handler = HandlerFor(id, event)) handler(*this);
 }
 
 void CTarnvikDlg::LoadBoundTexts() {

@@ -15,12 +15,20 @@ class CTarnvikDlg {
   public:
     // applicationName is the caption of the message box.
     explicit CTarnvikDlg(std::string applicationName = "tarnvik");
-    // A second window in the same state, its events wired to itself. Copying
-    // a started window is much cheaper than starting one, for drivers that
-    // need many fresh windows. The message box hook is not copied: it
-    // belongs to the original's driver.
+    // A second window in the same state, its events wired to itself and
+    // without a message box hook: the original's hook belongs to the
+    // original's driver. Copying a started window is much cheaper than
+    // starting one.
     CTarnvikDlg(const CTarnvikDlg& other);
-    CTarnvikDlg& operator=(const CTarnvikDlg&) = delete;
+    // Resets this window to other's state (controls, state and application
+    // name), for drivers that need many fresh windows: start one, then reset
+    // a working window to it for each line or row. The working window's
+    // storage is reused (texts and lists keep their capacity), its events
+    // stay wired to itself, and it keeps its own message box hook, which its
+    // driver set for it. Not to be called from inside this window's own
+    // handlers.
+    CTarnvikDlg& operator=(const CTarnvikDlg& other);
+    void ResetTo(const CTarnvikDlg& started) { *this = started; }
 
     platform::Dialog& Window() { return window_; }
     const platform::Dialog& Window() const { return window_; }
@@ -73,6 +81,9 @@ class CTarnvikDlg {
     void CreateOutputFonts();
 
   private:
+    // Every window, a copy included, dispatches its events to itself; an
+    // assigned window keeps that wiring.
+    void WireEvents();
     void Dispatch(int id, platform::Event event);
     // Flags, radio checks and the reference boxes' enabled state; then the
     // texts are shown, the unit labels follow and the results are redone.
