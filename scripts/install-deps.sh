@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev
+  clang libclang-rt-14-dev
   xvfb xauth fonts-liberation2 fonts-dejavu-core locales
   python3
   man-db appstream desktop-file-utils dpkg-dev file lintian

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test twice: once in the
 # optimised build (with the Qt window's offscreen tests) and once under
-# AddressSanitizer and UBSan. Build folders are reused; CMake and Ninja
-# rebuild only what changed, so they are never stale.
+# AddressSanitizer and UBSan. Then builds the fuzz targets and runs each on
+# its seed corpus and a fixed number of new inputs. Build folders are
+# reused; CMake and Ninja rebuild only what changed, so they are never
+# stale.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -22,6 +24,27 @@ for preset in release asan; do
   cmake --build --preset "$preset" -j "$jobs"
   echo "== $preset: tests" >&2
   ctest --preset "$preset" -j "$jobs"
+done
+
+# About 30 seconds in all; the runs are counted, not timed, so that the
+# work is the same on every machine.
+declare -A fuzz_runs=([fuzz_actions]=5000 [fuzz_numbers]=500000 [fuzz_batch_line]=50000)
+echo "== fuzz: configure and build" >&2
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j "$jobs"
+for seeds in fuzz/corpus/*/; do
+  target=$(basename "$seeds")
+  echo "== fuzz: $target" >&2
+  # New inputs go to a scratch folder; the committed seeds stay as they are.
+  scratch="build/fuzz/corpus/$target"
+  rm -rf "$scratch" && mkdir -p "$scratch"
+  if ! "build/fuzz/fuzz/$target" -seed=1 -runs="${fuzz_runs[$target]:-10000}" -max_len=4096 \
+      "$scratch" "$seeds" >"$scratch.log" 2>&1; then
+    cat "$scratch.log" >&2
+    echo "fuzz target $target failed" >&2
+    exit 1
+  fi
+  grep -E '^Done' "$scratch.log" >&2
 done
 
 echo "== package: build, lintian, run from the extracted package" >&2

@@ -7,8 +7,10 @@
 #include <vector>
 
 #include "cli/batch.h"
+#include "cli/batch_options.h"
 #include "cli/catalogue_listing.h"
 #include "cli/find_command.h"
+#include "cli/parse_errors.h"
 #include "cli/result_output.h"
 #include "cli/table_command.h"
 #include "sizing/window_options.h"
@@ -39,15 +41,21 @@ into its box, e.g. --diameter 12,5.
 option names without dashes and whose values are strings, e.g.
   {"sensor":"QA70","unit":"kg/h","process-pressure":"7"}
 and writes one line per input line: the --json object or {"error": "..."}.
+A line longer than 1 MiB, or JSON nested deeper than 100 levels, gets an
+error line and is skipped.
 
-Exit status: 0 success; 1 some batch lines failed, nothing fits (find), or
-the output could not be written; 2 invalid options or values.
+Exit status: 0 success; 1 some batch lines failed, the input could not be
+read, nothing fits (find), or the output could not be written; 2 invalid
+options or values.
 
 Examples:
   tarnvik-calc --sensor QA70 --unit kg/h --process-pressure 7
   tarnvik-calc --sensor QA30 --diameter 80 --gas CO2 --json
   tarnvik-calc table --sensor QA40 --unit m3/h
   tarnvik-calc find --unit m3/h --min-flow 5 --max-flow 400)";
+
+static_assert(kMaxLineBytes == 1024 * 1024 && kMaxJsonNesting == 100,
+              "the help text names the batch limits");
 
 // The window options of one (sub)command, bound to CLI11.
 class WindowOptionBinding {
@@ -113,17 +121,19 @@ int RunWindow(const OptionValues& values, bool json, std::ostream& out, std::ost
     return kExitOk;
 }
 
-int RunBatchMode(std::istream& in, std::ostream& out, std::ostream& err) {
+int RunBatchMode(ByteSource& in, std::ostream& out, std::ostream& err) {
     const BatchSummary summary = RunBatch(in, out);
-    if (summary.failed == 0) return kExitOk;
-    err << kName << ": " << summary.failed << " of " << summary.lines << " lines failed\n";
-    return kExitSomeFailed;
+    if (summary.outputFailed) return kExitSomeFailed;  // reported with every mode's output
+    if (!summary.readError.empty())
+        err << kName << ": cannot read line " << summary.lines + 1
+            << " of the input: " << summary.readError << '\n';
+    if (summary.failed > 0)
+        err << kName << ": " << summary.failed << " of " << summary.lines << " lines failed\n";
+    return summary.failed > 0 || !summary.readError.empty() ? kExitSomeFailed : kExitOk;
 }
 
-}  // namespace
-
-int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ostream& out,
-                   std::ostream& err) {
+int RunMode(int argc, const char* const* argv, ByteSource& in, std::ostream& out,
+            std::ostream& err) {
     CLI::App app{
         "Flow ranges of insertion flow sensors: prints what the Tarnvik Calculator "
         "window shows for the given inputs.",
@@ -145,11 +155,12 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
     WindowOptionBinding tableWindow;
     tableWindow.Add(*tableCommand, {Opt::Section, Opt::Range}, true);
     TableFormat tableFormat = TableFormat::Text;
-    tableCommand->add_flag_callback(
+    CLI::Option* csv = tableCommand->add_flag_callback(
         "--csv", [&] { tableFormat = TableFormat::Csv; },
         "comma-separated values with a header line");
-    tableCommand->add_flag_callback(
+    CLI::Option* tableJson = tableCommand->add_flag_callback(
         "--json", [&] { tableFormat = TableFormat::Json; }, "a JSON array of row objects");
+    csv->excludes(tableJson);
     tableCommand->footer(
         "Types with a free diameter take one row per --diameter (or the window's first "
         "diameter) and range.");
@@ -176,7 +187,7 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
-        return app.exit(e, out, err) == 0 ? kExitOk : kExitUsage;
+        return ReportParseError(app, e, out, err);
     }
 
     const bool subcommand = tableCommand->parsed() || findCommand->parsed();
@@ -201,6 +212,20 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
         return RunBatchMode(in, out, err);
     }
     return RunWindow(window.Values(), json, out, err);
+}
+
+}  // namespace
+
+int RunCommandLine(int argc, const char* const* argv, ByteSource& in, std::ostream& out,
+                   std::ostream& err) {
+    int status = RunMode(argc, argv, in, out, err);
+    // A full disk or a closed pipe must not pass for success.
+    out.flush();
+    if (!out) {
+        err << kName << ": could not write the output\n";
+        status = kExitSomeFailed;
+    }
+    return status;
 }
 
 }  // namespace tarnvik::cli

@@ -3,8 +3,9 @@
 // own streams or any other global.
 #pragma once
 
-#include <istream>
 #include <ostream>
+
+#include "cli/byte_source.h"
 
 namespace tarnvik::cli {
 
@@ -12,7 +13,9 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitSomeFailed = 1;  // batch lines failed, nothing fits, output lost
 inline constexpr int kExitUsage = 2;       // bad options or values
 
-int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ostream& out,
+// in is read by --batch only. A failed write to out is reported on err
+// with status 1, whatever the mode.
+int RunCommandLine(int argc, const char* const* argv, ByteSource& in, std::ostream& out,
                    std::ostream& err);
 
 }  // namespace tarnvik::cli

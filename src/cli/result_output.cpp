@@ -11,6 +11,38 @@ Json ResultsJson(const sizing::Results& results) {
     return object;
 }
 
+namespace {
+
+// Printable ASCII other than the quote and the backslash is written as it
+// is; anything else (escapes, UTF-8, bytes to repair) takes the JSON
+// library's own way, so that the two writers cannot differ.
+bool Plain(const std::string& text) {
+    for (const char c : text)
+        if (c < 0x20 || c > 0x7E || c == '"' || c == '\\') return false;
+    return true;
+}
+
+}  // namespace
+
+void AppendResultsLine(std::string& line, const sizing::Results& results) {
+    char separator = '{';
+    for (std::size_t i = 0; i < sizing::kResultCount; ++i) {
+        line += separator;
+        separator = ',';
+        line += '"';
+        line += sizing::ResultBoxes()[i].key;  // plain ASCII
+        line += "\":";
+        if (Plain(results[i])) {
+            line += '"';
+            line += results[i];
+            line += '"';
+        } else {
+            line += DumpLine(Json(results[i]));
+        }
+    }
+    line += '}';
+}
+
 Json RowJson(const sizing::SizingRow& row) {
     Json object = Json::object();
     object["sensor"] = row.sensor;

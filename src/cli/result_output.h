@@ -14,6 +14,9 @@ using Json = nlohmann::ordered_json;
 
 // Keys in the order of ResultBoxes(); every value is a box's text.
 Json ResultsJson(const sizing::Results& results);
+// The same object written straight into a line, without building it:
+// byte for byte what DumpLine(ResultsJson(results)) gives.
+void AppendResultsLine(std::string& line, const sizing::Results& results);
 
 // Identification keys first, then the keys of the --json object.
 Json RowJson(const sizing::SizingRow& row);

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "sizing/list_text.h"
+#include "sizing/message_text.h"
 
 namespace tarnvik::cli {
 

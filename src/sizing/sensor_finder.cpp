@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "core/control_ids.h"
-#include "sizing/list_text.h"
+#include "sizing/message_text.h"
 #include "sizing/plain_decimal.h"
 #include "sizing/sensor_survey.h"
 
@@ -91,7 +91,7 @@ struct Search {
             if (values[o] && RadioFor(o, *values[o]) == 0) {
                 std::vector<std::string> known;
                 for (const RadioChoice& c : RadioChoices(o)) known.emplace_back(c.value);
-                return Name(o) + " \"" + *values[o] + "\" is unknown; known: " + Join(known);
+                return Name(o) + " " + Quoted(*values[o]) + " is unknown; known: " + Join(known);
             }
         }
         if (values[Opt::Gas]) {
@@ -100,15 +100,15 @@ struct Search {
                 for (const std::string& g : s.gases)
                     if (!Contains(gases, g)) gases.push_back(g);
             if (!Contains(gases, *values[Opt::Gas]))
-                return Name(Opt::Gas) + " \"" + *values[Opt::Gas] +
-                       "\" is unknown; known: " + Join(gases);
+                return Name(Opt::Gas) + " " + Quoted(*values[Opt::Gas]) +
+                       " is unknown; known: " + Join(gases);
         }
         if (values[Opt::Cutoff]) {
             const WindowSession fresh(started);
             const std::vector<std::string> cutoffs = fresh.Items(id::kCutoffList);
             if (!Contains(cutoffs, *values[Opt::Cutoff]))
-                return Name(Opt::Cutoff) + " \"" + *values[Opt::Cutoff] +
-                       "\" is unknown; known: " + Join(cutoffs);
+                return Name(Opt::Cutoff) + " " + Quoted(*values[Opt::Cutoff]) +
+                       " is unknown; known: " + Join(cutoffs);
         }
         return std::nullopt;
     }
@@ -117,12 +117,12 @@ struct Search {
     // is returned as an error.
     std::optional<OptionError> Drive(const SensorOffer& s) {
         if (values[Opt::Gas] && !Contains(s.gases, *values[Opt::Gas])) {
-            AddNote(leftOut, Name(Opt::Gas) + " \"" + *values[Opt::Gas] + "\" is not offered",
+            AddNote(leftOut, Name(Opt::Gas) + " " + Quoted(*values[Opt::Gas]) + " is not offered",
                     s.name);
             return std::nullopt;
         }
         if (!Contains(s.units, *values[Opt::Unit])) {
-            AddNote(leftOut, Name(Opt::Unit) + " \"" + *values[Opt::Unit] + "\" is not offered",
+            AddNote(leftOut, Name(Opt::Unit) + " " + Quoted(*values[Opt::Unit]) + " is not offered",
                     s.name);
             return std::nullopt;
         }
@@ -172,12 +172,12 @@ FindResult FindSensors(const FindRequest& request) {
         return Error(e);
     const auto x = ReadPlainDecimal(request.minFlow);
     const auto y = ReadPlainDecimal(request.maxFlow);
-    if (!x) return Error(prefix + "min-flow \"" + request.minFlow + "\" is not a number");
-    if (!y) return Error(prefix + "max-flow \"" + request.maxFlow + "\" is not a number");
+    if (!x) return Error(prefix + "min-flow " + Quoted(request.minFlow) + " is not a number");
+    if (!y) return Error(prefix + "max-flow " + Quoted(request.maxFlow) + " is not a number");
     if (*x < 0 || *y < 0) return Error("flows must not be negative");
     if (*x > *y)
-        return Error(prefix + "min-flow " + request.minFlow + " is above " + prefix + "max-flow " +
-                     request.maxFlow);
+        return Error(prefix + "min-flow " + Shortened(request.minFlow) + " is above " + prefix +
+                     "max-flow " + Shortened(request.maxFlow));
     if (!values[Opt::Unit])
         return Error(prefix + "unit is required: X and Y are flows in that unit");
     const Bounds bounds{*x, *y, request.minFlow, request.maxFlow};

@@ -4,6 +4,7 @@
 
 #include "core/control_ids.h"
 #include "core/units.h"
+#include "sizing/message_text.h"
 
 namespace tarnvik::sizing {
 
@@ -116,7 +117,7 @@ std::string ReadOptionTexts(const std::vector<OptionText>& texts, std::span<cons
     const std::string prefix(optionPrefix);
     for (const OptionText& t : texts) {
         const WindowOption* option = FindWindowOption(t.name);
-        if (!option) return "unknown option \"" + prefix + t.name + "\"";
+        if (!option) return "unknown option " + Quoted(prefix + t.name);
         if (std::find(notTaken.begin(), notTaken.end(), option->opt) != notTaken.end())
             return prefix + t.name + " is not taken here";
         if (values[option->opt]) return prefix + t.name + " is given twice";

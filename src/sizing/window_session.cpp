@@ -1,7 +1,7 @@
 #include "sizing/window_session.h"
 
 #include "core/control_ids.h"
-#include "sizing/list_text.h"
+#include "sizing/message_text.h"
 
 namespace tarnvik::sizing {
 
@@ -44,7 +44,7 @@ std::string OptionError::Describe(std::string_view optionPrefix) const {
 std::string OptionError::Reason(std::string_view optionPrefix) const {
     std::string text(optionPrefix);
     text += OptionOf(option).name;
-    text += " \"" + value + "\"";
+    text += " " + Quoted(value);
     switch (kind) {
         case Kind::Rejected:
             return text + ": " + message;

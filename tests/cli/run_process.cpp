@@ -58,7 +58,8 @@ std::vector<char*> Pointers(std::vector<std::string>& strings) {
 }  // namespace
 
 ProcessResult RunProcess(const std::vector<std::string>& argv,
-                         const std::vector<std::string>& environment, const std::string& input) {
+                         const std::vector<std::string>& environment, const std::string& input,
+                         const ProcessStreams& streams) {
     // A child that exits before reading all its input must not kill us.
     signal(SIGPIPE, SIG_IGN);
 
@@ -68,6 +69,11 @@ ProcessResult RunProcess(const std::vector<std::string>& argv,
     posix_spawn_file_actions_adddup2(&actions, in.fd[0], 0);
     posix_spawn_file_actions_adddup2(&actions, out.fd[1], 1);
     posix_spawn_file_actions_adddup2(&actions, err.fd[1], 2);
+    if (!streams.inputPath.empty())
+        posix_spawn_file_actions_addopen(&actions, 0, streams.inputPath.c_str(), O_RDONLY, 0);
+    if (streams.closeInput) posix_spawn_file_actions_addclose(&actions, 0);
+    if (!streams.outputPath.empty())
+        posix_spawn_file_actions_addopen(&actions, 1, streams.outputPath.c_str(), O_WRONLY, 0);
 
     std::vector<std::string> args = argv;
     std::vector<std::string> env = MergedEnvironment(environment);
@@ -118,6 +124,7 @@ ProcessResult RunProcess(const std::vector<std::string>& argv,
         }
     }
     in.CloseWrite();
+    result.inputWritten = written;
 
     int status = 0;
     while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {

@@ -1,0 +1,151 @@
+#include "cli/batch_options.h"
+
+#include <bitset>
+#include <nlohmann/json.hpp>
+#include <unordered_set>
+
+#include "sizing/message_text.h"
+
+namespace tarnvik::cli {
+
+namespace {
+
+using Json = nlohmann::json;
+using sizing::Quoted;
+
+// nlohmann's messages start with an internal tag such as
+// "[json.exception.parse_error.101] ", which tells a user nothing, and
+// end with the token read last, which may be the whole line.
+std::string ParseErrorText(std::string_view what) {
+    if (!what.empty() && what.front() == '[') {
+        const std::size_t end = what.find("] ");
+        if (end != std::string_view::npos) what.remove_prefix(end + 2);
+    }
+    constexpr std::string_view kLastRead = "; last read: '";
+    const std::size_t last = what.find(kLastRead);
+    if (last == std::string_view::npos || what.back() != '\'') return std::string(what);
+    const std::size_t token = last + kLastRead.size();
+    return std::string(what.substr(0, token)) +
+           sizing::Shortened(what.substr(token, what.size() - 1 - token)) + "'";
+}
+
+// The events of one line. Problems are noted, not acted on at once, so
+// that the order of the messages does not depend on where in the line
+// each problem sits.
+class OptionEvents {
+  public:
+    using string_t = Json::string_t;
+    using binary_t = Json::binary_t;
+
+    explicit OptionEvents(sizing::OptionValues& values) : values_(values) {}
+
+    bool null() { return Scalar(); }
+    bool boolean(bool) { return Scalar(); }
+    bool number_integer(Json::number_integer_t) { return Scalar(); }
+    bool number_unsigned(Json::number_unsigned_t) { return Scalar(); }
+    bool number_float(Json::number_float_t, const string_t&) { return Scalar(); }
+    bool binary(binary_t&) { return Scalar(); }
+
+    bool string(string_t& value) {
+        if (!IsItemValue() || !option_) return true;
+        // A box text ends at a NUL, so "12\u0000" would read as 12.
+        if (value.find('\0') != std::string::npos) {
+            NoteItem("the value of \"" + std::string(option_->name) + "\" holds a NUL character");
+        } else {
+            values_[option_->opt] = std::move(value);
+        }
+        return true;
+    }
+
+    bool start_object(std::size_t) {
+        if (depth_ == 0) object_ = true;
+        return Open();
+    }
+    bool start_array(std::size_t) { return Open(); }
+    bool end_object() { return Close(); }
+    bool end_array() { return Close(); }
+
+    bool key(string_t& key) {
+        if (depth_ != 1) return true;
+        option_ = sizing::FindWindowOption(key);
+        if (duplicate_.empty() && !FirstTime(key)) duplicate_ = key;
+        if (!option_ && item_.empty())
+            NoteItem("unknown key " + Quoted(key) + "; the keys are the option names");
+        return true;
+    }
+
+    bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception& e) {
+        error_ = "malformed line: " + ParseErrorText(e.what());
+        return false;
+    }
+
+    std::string Problem() const {
+        if (!error_.empty()) return error_;
+        if (!object_) return "a line must be one JSON object of option names and texts";
+        if (!duplicate_.empty()) return "key " + Quoted(duplicate_) + " is given twice";
+        return item_;
+    }
+
+  private:
+    // A value right inside the line's object, after its key.
+    bool IsItemValue() const { return object_ && depth_ == 1; }
+
+    bool Scalar() {
+        if (IsItemValue() && option_)
+            NoteItem("the value of \"" + std::string(option_->name) +
+                     "\" must be a string, as typed into the window");
+        return true;
+    }
+
+    bool Open() {
+        Scalar();
+        if (++depth_ > kMaxJsonNesting) {
+            error_ = "JSON nested deeper than the limit of " + std::to_string(kMaxJsonNesting) +
+                     " levels";
+            return false;
+        }
+        return true;
+    }
+
+    bool Close() {
+        --depth_;
+        return true;
+    }
+
+    // Option names are told apart without storing them; only other keys,
+    // already an error, are kept, for a duplicate to be named first.
+    bool FirstTime(const std::string& key) {
+        if (!option_) return others_.insert(key).second;
+        const std::size_t i = static_cast<std::size_t>(option_->opt);
+        const bool first = !seen_[i];
+        seen_[i] = true;
+        return first;
+    }
+
+    void NoteItem(std::string problem) {
+        if (item_.empty()) item_ = std::move(problem);
+    }
+
+    sizing::OptionValues& values_;
+    std::size_t depth_ = 0;
+    bool object_ = false;
+    const sizing::WindowOption* option_ = nullptr;  // of the last key at depth 1
+    std::bitset<sizing::kOptCount> seen_;
+    std::unordered_set<std::string> others_;
+    std::string duplicate_;
+    std::string item_;
+    std::string error_;
+};
+
+}  // namespace
+
+std::string ReadBatchOptions(std::string_view line, sizing::OptionValues& values) {
+    // The parser takes a NUL byte for the end of its input and would let
+    // whatever follows it pass unread.
+    if (line.find('\0') != std::string_view::npos) return "malformed line: a NUL byte";
+    OptionEvents events(values);
+    Json::sax_parse(line.begin(), line.end(), &events);
+    return events.Problem();
+}
+
+}  // namespace tarnvik::cli
