@@ -231,6 +231,7 @@ class TarnvikWindowTest : public QObject {
     void closeBoxEndsWithCancel();
     void fontsOnExactlyTheResultControls();
     void dialogFontIsLiberationSans();
+    void resultFontsAreTheLargestWithATwentyPixelCell();
     void statusLineIsRed();
     void logoIsDrawnWithItsBackgroundTransparent();
     void noCaptionIsClipped();
@@ -505,6 +506,22 @@ void TarnvikWindowTest::dialogFontIsLiberationSans() {
     QCOMPARE(info.family(), QStringLiteral("Liberation Sans"));
     QCOMPARE(info.pixelSize(), 10);
     QCOMPARE(QFontInfo(f.window.Fonts().result).family(), QStringLiteral("Liberation Sans"));
+}
+
+void TarnvikWindowTest::resultFontsAreTheLargestWithATwentyPixelCell() {
+    // The sizes are found on copies of loaded engines; the fonts the
+    // widgets get must measure exactly as a fresh QFontMetrics does.
+    const tarnvik::qt::WindowFonts fonts = tarnvik::qt::MakeWindowFonts();
+    for (const QFont* font : {&fonts.result, &fonts.resultBold}) {
+        const QByteArray what = QByteArray::number(font->weight());
+        QVERIFY2(QFontMetrics(*font).height() <= 20, what);
+        QFont larger(font->family());
+        larger.setWeight(font->weight());
+        larger.setPixelSize(font->pixelSize() + 1);
+        QVERIFY2(QFontMetrics(larger).height() > 20, what);
+    }
+    QCOMPARE(fonts.result.weight(), QFont::Normal);
+    QCOMPARE(fonts.resultBold.weight(), 700);
 }
 
 void TarnvikWindowTest::statusLineIsRed() {

@@ -140,7 +140,9 @@ QWidget* MakeControlWidget(const Control& c, int row, const WindowFonts& fonts, 
             break;
     }
     w->setObjectName(ControlObjectName(c, row));
-    w->setFont(fonts.For(c.font));
+    // Every widget inherits the window's dialog font; setting it again on
+    // each would cost a font resolution and a text layout per widget.
+    if (c.font != platform::FontRole::Dialog) w->setFont(fonts.For(c.font));
 
     // Labels, frames and rules take no mouse input, so the controls they
     // overlap (the radios inside a group box) get every click.

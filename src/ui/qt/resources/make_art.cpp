@@ -1,10 +1,13 @@
 // Draws the window's own art: the logo bitmap (139 x 45, 24 bits per pixel,
-// background 255,255,254) and the icon at 16, 32, 48 and 128 px. The
+// background 255,255,254) and the icon at 16, 32, 48 and 128 px (PNG, for
+// the desktop), the 16 and 32 px images also as 32-bit bitmaps with alpha
+// (for the window, which reads bitmaps without an image decoder). The
 // results are committed next to this file; run it again only to change them:
 //
 //   g++ -std=c++20 -fPIC make_art.cpp $(pkg-config --cflags --libs Qt6Gui) -o /tmp/make_art
 //   QT_QPA_PLATFORM=offscreen /tmp/make_art src/ui/qt/resources
 #include <QDir>
+#include <QFile>
 #include <QFont>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -85,6 +88,45 @@ bool WriteLogo(const QString& dir) {
     return image.save(dir + QStringLiteral("/logo.bmp"), "BMP");
 }
 
+// An uncompressed bitmap, 32 bits per pixel, bottom-up, the fourth byte of
+// each pixel its alpha (not premultiplied).
+bool WriteBitmap32(const QImage& picture, const QString& path) {
+    const QImage image = picture.convertToFormat(QImage::Format_ARGB32);
+    const int width = image.width(), height = image.height();
+    const quint32 pixelBytes = static_cast<quint32>(width) * static_cast<quint32>(height) * 4;
+    QByteArray out;
+    auto put = [&out](quint32 value, int bytes) {
+        for (int i = 0; i < bytes; ++i) out.append(static_cast<char>((value >> (8 * i)) & 0xff));
+    };
+    out.append("BM");
+    put(14 + 40 + pixelBytes, 4);
+    put(0, 4);        // reserved
+    put(14 + 40, 4);  // offset of the pixels
+    put(40, 4);       // info header size
+    put(static_cast<quint32>(width), 4);
+    put(static_cast<quint32>(height), 4);
+    put(1, 2);   // planes
+    put(32, 2);  // bits per pixel
+    put(0, 4);   // no compression
+    put(pixelBytes, 4);
+    put(3780, 4);  // 96 dpi
+    put(3780, 4);
+    put(0, 4);
+    put(0, 4);
+    for (int y = height - 1; y >= 0; --y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < width; ++x) {
+            const QRgb p = line[x];
+            out.append(static_cast<char>(qBlue(p)));
+            out.append(static_cast<char>(qGreen(p)));
+            out.append(static_cast<char>(qRed(p)));
+            out.append(static_cast<char>(qAlpha(p)));
+        }
+    }
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(out) == out.size();
+}
+
 bool WriteIcon(const QString& dir, int size) {
     QImage image(size, size, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
@@ -92,7 +134,9 @@ bool WriteIcon(const QString& dir, int size) {
     p.setRenderHint(QPainter::Antialiasing);
     DrawEmblem(p, QRectF(0.5, 0.5, size - 1.0, size - 1.0));
     p.end();
-    return image.save(dir + QStringLiteral("/icon-%1.png").arg(size), "PNG");
+    const bool forWindow = size == 16 || size == 32;
+    return image.save(dir + QStringLiteral("/icon-%1.png").arg(size), "PNG") &&
+           (!forWindow || WriteBitmap32(image, dir + QStringLiteral("/icon-%1.bmp").arg(size)));
 }
 
 }  // namespace
