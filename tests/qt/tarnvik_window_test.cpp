@@ -220,6 +220,9 @@ class TarnvikWindowTest : public QObject {
     void windowShapeAndPlacement();
     void startUpState();
     void typingUpdatesResultsAndKeepsTheCaret();
+    void commaInTheMiddleKeepsTheCaret();
+    void caretAfterRewrite_data();
+    void caretAfterRewrite();
     void radioClickChangesUnitsAndLabels();
     void flowTypeRadiosCanAllBeUnchecked();
     void sensorChangeChangesListsCaptionsAndLabel();
@@ -304,6 +307,68 @@ void TarnvikWindowTest::typingUpdatesResultsAndKeepsTheCaret() {
     QCOMPARE(diameter->cursorPosition(), 2);
     VerifyMirrors(f);
     VerifySameAsReference(f);
+}
+
+void TarnvikWindowTest::commaInTheMiddleKeepsTheCaret() {
+    // The diameter box turns every comma into a point as the user types;
+    // the caret must stay where the user put it.
+    Fixture f;
+    ChooseSensor(f, kQA30);
+    QLineEdit* diameter = f.Widget<QLineEdit>(id::kDiameter);
+    Type(f, id::kDiameter, QStringLiteral("12,7"));
+    QCOMPARE(diameter->text(), QStringLiteral("12.7"));
+    QCOMPARE(diameter->cursorPosition(), 4);
+
+    QTest::keyClick(diameter, Qt::Key_Home);
+    QTest::keyClick(diameter, Qt::Key_Right);
+    QTest::keyClick(diameter, ',');
+    QCOMPARE(diameter->text(), QStringLiteral("1.2.7"));
+    QCOMPARE(diameter->cursorPosition(), 2);
+    QTest::keyClick(diameter, '9');
+    QCOMPARE(diameter->text(), QStringLiteral("1.92.7"));
+    QCOMPARE(diameter->cursorPosition(), 3);
+
+    for (const char* text : {"1,2.7", "1.92.7"})
+        QVERIFY(f.reference.Window().UserType(id::kDiameter, text));
+    VerifyMirrors(f);
+    VerifySameAsReference(f);
+
+    // A box the user is not in gets its caret at the end, as before.
+    ChooseSensor(f, kQA10);
+    QCOMPARE(diameter->cursorPosition(), diameter->text().size());
+}
+
+void TarnvikWindowTest::caretAfterRewrite_data() {
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<int>("caret");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("behind a replaced comma") << "1,2.7"
+                                             << "1.2.7" << 2 << 2;
+    QTest::newRow("in front of the change") << "12,5"
+                                            << "12.5" << 1 << 1;
+    QTest::newRow("at the end") << "12,"
+                                << "12." << 3 << 3;
+    QTest::newRow("behind text that grew") << "abc"
+                                           << "abxc" << 3 << 4;
+    QTest::newRow("behind text that shrank") << "a12b"
+                                             << "ab" << 4 << 2;
+    QTest::newRow("inside a replaced run") << "a123b"
+                                           << "axb" << 2 << 2;
+    QTest::newRow("text emptied") << "abc"
+                                  << "" << 2 << 0;
+    QTest::newRow("repeated letters") << "aaa"
+                                      << "aaaa" << 1 << 1;
+    QTest::newRow("caret past the end") << "ab"
+                                        << "xb" << 9 << 2;
+}
+
+void TarnvikWindowTest::caretAfterRewrite() {
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    QFETCH(int, caret);
+    QFETCH(int, expected);
+    QCOMPARE(tarnvik::qt::CaretAfterRewrite(before, after, caret), expected);
 }
 
 void TarnvikWindowTest::radioClickChangesUnitsAndLabels() {

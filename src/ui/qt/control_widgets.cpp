@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QSignalBlocker>
+#include <algorithm>
 
 #include "core/control_ids.h"
 
@@ -77,6 +78,20 @@ bool SameItems(const QComboBox& combo, const std::vector<std::string>& items) {
     for (int i = 0; i < combo.count(); ++i)
         if (combo.itemText(i) != FromUtf8(items[static_cast<std::size_t>(i)])) return false;
     return true;
+}
+
+// The model rewrote the text of a box (the diameter box turns commas into
+// points). A box the user is typing in keeps the caret where the user left
+// it; elsewhere the caret goes to the end, as after any program write.
+void SetEditText(QLineEdit& edit, const QString& text) {
+    if (!edit.hasFocus()) {
+        edit.setText(text);
+        return;
+    }
+    const QString before = edit.text();
+    const int caret = edit.cursorPosition();
+    edit.setText(text);
+    edit.setCursorPosition(CaretAfterRewrite(before, text, caret));
 }
 
 void MirrorCombo(const Control& c, QComboBox& combo) {
@@ -170,6 +185,25 @@ QWidget* MakeControlWidget(const Control& c, int row, const WindowFonts& fonts, 
     return w;
 }
 
+int CaretAfterRewrite(const QString& before, const QString& after, int caret) {
+    const qsizetype shorter = std::min(before.size(), after.size());
+    qsizetype head = 0;  // unchanged in front
+    while (head < shorter && before[head] == after[head]) ++head;
+    qsizetype tail = 0;  // unchanged behind, not overlapping the front
+    while (tail < shorter - head &&
+           before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
+        ++tail;
+    const qsizetype at = std::clamp<qsizetype>(caret, 0, before.size());
+    qsizetype mapped;
+    if (at <= head)
+        mapped = at;
+    else if (at >= before.size() - tail)
+        mapped = at + (after.size() - before.size());
+    else
+        mapped = after.size() - tail;
+    return static_cast<int>(mapped);
+}
+
 int WidgetWidth(const Control& c) {
     for (const Widened& w : kWidened)
         if (w.id == c.id) return std::max(c.width, platform::UnitsToPixelsX(w.width));
@@ -208,7 +242,7 @@ void MirrorControl(const Control& c, QWidget& w, const WindowFonts& fonts,
         case ControlKind::InputBox:
         case ControlKind::OutputBox: {
             auto& edit = static_cast<QLineEdit&>(w);
-            if (edit.text() != text) edit.setText(text);
+            if (edit.text() != text) SetEditText(edit, text);
             break;
         }
         case ControlKind::Combo:

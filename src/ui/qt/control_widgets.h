@@ -56,9 +56,16 @@ int WidgetWidth(const platform::Control& control);
 // list while the widget keeps its own.
 QRect WidgetGeometry(const platform::Control& control, const QWidget& widget);
 
+// Where a caret at position `caret` in `before` belongs once the text reads
+// `after`: the text in front of the change and behind it keeps its caret
+// where it was relative to that text; a caret inside the changed part
+// goes to the change's end.
+int CaretAfterRewrite(const QString& before, const QString& after, int caret);
+
 // Copies control's state into widget, touching only what differs (so a box
-// whose text did not change keeps its caret), with the widget's signals
-// blocked. shownFont is the role the widget shows; updated here.
+// whose text did not change keeps its caret; one the model rewrote while
+// the user types in it keeps the caret by CaretAfterRewrite), with the
+// widget's signals blocked. shownFont is the role the widget shows; updated here.
 void MirrorControl(const platform::Control& control, QWidget& widget, const WindowFonts& fonts,
                    platform::FontRole& shownFont);
 
