@@ -24,6 +24,7 @@
 #include "platform/dialog.h"
 #include "tarnvik_app.h"
 #include "ui/tarnvik_dlg.h"
+#include "window_fixture.h"
 
 using tarnvik::CTarnvikDlg;
 using tarnvik::platform::Control;
@@ -32,37 +33,9 @@ using tarnvik::platform::DialogResult;
 using tarnvik::platform::FontRole;
 using tarnvik::qt::TarnvikWindow;
 namespace id = tarnvik::id;
+using namespace tarnvik::qt::testing;
 
 namespace {
-
-constexpr int kQA10 = 0, kQA30 = 2, kQA70 = 6, kQA20V = 8;
-
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-// A started window on screen, and the same behaviour without a view to
-// compare with: both get the same user actions.
-struct Fixture {
-    CTarnvikDlg dlg{"tarnvik"};
-    TarnvikWindow window{dlg};
-    CTarnvikDlg reference{"tarnvik"};
-
-    Fixture() {
-        window.InitDialog();
-        reference.OnInitDialog();
-        window.show();
-        window.activateWindow();
-        if (!QTest::qWaitForWindowExposed(&window)) qFatal("window not exposed");
-    }
-
-    template <class T>
-    T* Widget(int control) {
-        T* w = qobject_cast<T*>(window.ControlWidget(control));
-        if (!w) qFatal("no widget of the expected kind for control %d", control);
-        return w;
-    }
-};
 
 // Every widget shows exactly its model control's state.
 void VerifyMirrors(Fixture& f) {
@@ -120,39 +93,6 @@ void VerifySameAsReference(Fixture& f) {
         QVERIFY2(a[i].selection == b[i].selection, what);
         QVERIFY2(a[i].x == b[i].x && a[i].y == b[i].y, what);
     }
-}
-
-// Opens the combo's list and clicks the entry, as a user does.
-void Choose(QComboBox* combo, int index) {
-    combo->showPopup();
-    QAbstractItemView* view = combo->view();
-    QTRY_VERIFY(view->isVisible());
-    const QModelIndex item = view->model()->index(index, 0);
-    view->scrollTo(item);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(item).center());
-    QTRY_VERIFY(!view->isVisible());
-}
-
-void ChooseSensor(Fixture& f, int index) {
-    Choose(f.Widget<QComboBox>(id::kSensorType), index);
-    QVERIFY(f.reference.Window().UserChoose(id::kSensorType, index));
-}
-
-// Replaces the box's text key by key, as a user does; the reference gets
-// the same texts one key at a time.
-void Type(Fixture& f, int control, const QString& text) {
-    QLineEdit* edit = f.Widget<QLineEdit>(control);
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClicks(edit, text);
-    for (qsizetype n = 1; n <= text.size(); ++n)
-        QVERIFY(f.reference.Window().UserType(control, text.left(n).toStdString()));
-}
-
-void ClickRadio(Fixture& f, int control) {
-    QRadioButton* radio = f.Widget<QRadioButton>(control);
-    QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(7, radio->height() / 2));
-    QVERIFY(f.reference.Window().UserClick(control));
 }
 
 bool Fits(const QFontMetrics& fm, const QString& text, int width) {

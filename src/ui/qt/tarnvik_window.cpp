@@ -6,9 +6,11 @@
 #include <QPainter>
 #include <QRadioButton>
 
+#include "accessibility.h"
 #include "control_widgets.h"
 #include "logo.h"
 #include "message_box.h"
+#include "ui/accessible_text.h"
 #include "ui/tarnvik_dlg.h"
 
 namespace tarnvik::qt {
@@ -35,6 +37,7 @@ TarnvikWindow::TarnvikWindow(CTarnvikDlg& dlg, QWidget* parent)
     setFixedSize(platform::UnitsToPixelsX(t.width), platform::UnitsToPixelsY(t.height));
     setFont(fonts_.dialog);
     setSizeGripEnabled(false);
+    InstallAccessibleInterfaces();
 
     model_.SetMessageBoxHook([this](std::string_view text, std::string_view caption) {
         ShowMessageBox(this, text, caption);
@@ -122,12 +125,30 @@ void TarnvikWindow::MirrorModel() {
     const auto controls = model_.Controls();
     for (std::size_t i = 0; i < controls.size(); ++i)
         MirrorControl(controls[i], *widgets_[i], fonts_, shownFonts_[i]);
+    MirrorAccessibleTexts();
     if (!iconShown_ && model_.IconSet()) {
         setWindowIcon(AppIcon());  // large and small
         iconShown_ = true;
     }
     mirroredRevision_ = model_.Revision();
     mirroredOnce_ = true;
+}
+
+void TarnvikWindow::MirrorAccessibleTexts() {
+    const auto controls = model_.Controls();
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const ControlKind kind = controls[i].kind;
+        // Labels and frames read as their own captions already.
+        if (kind != ControlKind::InputBox && kind != ControlKind::OutputBox &&
+            kind != ControlKind::Combo && kind != ControlKind::Radio)
+            continue;
+        const AccessibleText text = DescribeControl(model_, i);
+        QWidget& w = *widgets_[i];
+        const QString name = FromUtf8(text.name);
+        const QString description = FromUtf8(text.description);
+        if (w.accessibleName() != name) w.setAccessibleName(name);
+        if (w.accessibleDescription() != description) w.setAccessibleDescription(description);
+    }
 }
 
 QWidget* TarnvikWindow::ControlWidget(int id) const {

@@ -52,6 +52,9 @@ class TarnvikWindow : public QDialog {
     void BuildWidgets();
     void ConnectUserInput(const platform::Control& control, QWidget* widget);
     void SetTabOrder();
+    // The accessible names and descriptions from the model's labels and
+    // unit texts, where they changed.
+    void MirrorAccessibleTexts();
     // After each user event: mirror, and close once the model has ended.
     void AfterUserInput();
 
