@@ -5,9 +5,11 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QRadioButton>
+#include <QWindow>
 
 #include "accessibility.h"
 #include "control_widgets.h"
+#include "frame_watch.h"
 #include "logo.h"
 #include "message_box.h"
 #include "ui/accessible_text.h"
@@ -43,6 +45,7 @@ TarnvikWindow::TarnvikWindow(CTarnvikDlg& dlg, QWidget* parent)
         ShowMessageBox(this, text, caption);
     });
     BuildWidgets();
+    frameWatch_ = std::make_unique<FrameWatch>(*this, [this] { RepaintIfFrameChanged(); });
 }
 
 TarnvikWindow::~TarnvikWindow() {
@@ -192,9 +195,7 @@ void TarnvikWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void TarnvikWindow::paintEvent(QPaintEvent* /*event*/) {
-    // The outer size includes the frame and caption bar the desktop adds;
-    // without a window manager it equals the client size.
-    paintedOuter_ = frameGeometry().size();
+    paintedOuter_ = OuterSize();
     QPainter painter(this);
     PaintLogo(painter, paintedOuter_);
 }
@@ -203,7 +204,19 @@ void TarnvikWindow::moveEvent(QMoveEvent* event) {
     QDialog::moveEvent(event);
     // A window manager that framed the window after its first paint changes
     // the outer size and so the logo's place.
-    if (paintedOuter_.isValid() && frameGeometry().size() != paintedOuter_) update();
+    RepaintIfFrameChanged();
+}
+
+void TarnvikWindow::RepaintIfFrameChanged() {
+    if (paintedOuter_.isValid() && OuterSize() != paintedOuter_) update();
+}
+
+QSize TarnvikWindow::OuterSize() const {
+    // From the native window, which reads the frame afresh once the window
+    // manager changed it; QWidget::frameGeometry() keeps the frame it saw
+    // first, often none, until the window moves or is shown again.
+    if (const QWindow* native = windowHandle()) return native->frameGeometry().size();
+    return frameGeometry().size();
 }
 
 }  // namespace tarnvik::qt

@@ -8,8 +8,6 @@
 //   QT_QPA_PLATFORM=offscreen /tmp/make_art src/ui/qt/resources
 #include <QDir>
 #include <QFile>
-#include <QFont>
-#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -52,35 +50,41 @@ void DrawEmblem(QPainter& p, const QRectF& box) {
     p.restore();
 }
 
-// The picture fills the lower half of the bitmap; the upper rows are
-// background. The logo's place follows the window's outer size, so with a
-// thin caption bar it rises towards the "Process conditions" frame above
-// it; the empty rows keep the picture clear of that frame.
+// The picture is a slim flow band along the bitmap's bottom rows; every
+// other pixel is background, drawn as transparent. The logo's place
+// follows the window's outer size, so it moves with the desktop's frame:
+// with no frame at all its top rows lie over the "Process conditions"
+// frame, and with a caption bar of up to 40 px and borders of up to 8 px
+// they sweep down across that frame's bottom edge. Only the rows below
+// that edge at every such frame stay clear of every control (the window
+// test checks all of them), so the picture keeps to those.
+constexpr int kPictureTop = 40;
+
 bool WriteLogo(const QString& dir) {
     QImage image(139, 45, QImage::Format_RGB32);
     image.fill(kBackground);
     QPainter p(&image);
+    p.setClipRect(QRect(0, kPictureTop, image.width(), image.height() - kPictureTop));
     p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    DrawEmblem(p, QRectF(3, 19, 25, 25));  // clear of the key pixel (10, 10)
-
-    QFont name(QStringLiteral("Liberation Sans"));
-    name.setWeight(QFont::Bold);
-    name.setLetterSpacing(QFont::AbsoluteSpacing, 1.5);
-    const QString title = QStringLiteral("TARNVIK");
-    for (int px = 24; px > 8; --px) {  // the largest size that fits beside the emblem
-        name.setPixelSize(px);
-        if (QFontMetrics(name).horizontalAdvance(title) <= 94 && QFontMetrics(name).height() <= 22)
-            break;
-    }
-    // The name in white on a blue bar: pure white pixels that are drawn,
-    // beside the background colour that is not.
+    const qreal height = image.height() - kPictureTop;
+    // A blue pill, the probe across it in teal, and white flow lines
+    // ending in an arrow head.
     p.setPen(Qt::NoPen);
     p.setBrush(kBlue);
-    p.drawRoundedRect(QRectF(32, 20, 105, 23), 4, 4);
-    p.setFont(name);
-    p.setPen(kWhite);
-    p.drawText(QRectF(32, 20, 105, 23), Qt::AlignCenter, title);
+    p.drawRoundedRect(QRectF(0.5, kPictureTop, image.width() - 1.0, height), height / 2, height / 2);
+    p.setBrush(kTeal);
+    p.drawRect(QRectF(9, kPictureTop, 4, height));
+    p.setRenderHint(QPainter::Antialiasing, false);
+    // Pure white pixels that are drawn, beside the background that is not.
+    for (int x = 19; x + 8 <= 119; x += 12) p.fillRect(QRect(x, kPictureTop + 2, 8, 1), kWhite);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(kWhite);
+    QPainterPath head;
+    head.moveTo(121, kPictureTop + 0.5);
+    head.lineTo(131, kPictureTop + height / 2);
+    head.lineTo(121, kPictureTop + height - 0.5);
+    head.closeSubpath();
+    p.drawPath(head);
     p.end();
 
     if (image.pixelColor(10, 10) != kBackground) return false;
