@@ -1,7 +1,26 @@
 // tarnvik: the calculator window.
+#include <cstdio>
+#include <optional>
+#include <string>
+
+#include "display_check.h"
+#include "program_options.h"
 #include "tarnvik_app.h"
 
 int main(int argc, char** argv) {
-    tarnvik::qt::CTarnvikApp app(argc, argv);
-    return app.Run();
+    using namespace tarnvik::qt;
+    if (const std::optional<int> status = HandleInformationOptions(argc, argv, stdout))
+        return *status;
+    if (const std::string problem = DisplayProblem(argc, argv); !problem.empty()) {
+        std::fprintf(stderr, "tarnvik: %s\n", problem.c_str());
+        return 1;
+    }
+    std::optional<CTarnvikApp> app;
+    {
+        const WindowSystemGuard guard;
+        app.emplace(argc, argv);  // takes Qt's own arguments out of argv
+    }
+    if (const std::optional<int> status = RejectLeftoverArguments(argc, argv, stderr))
+        return *status;
+    return app->Run();
 }
