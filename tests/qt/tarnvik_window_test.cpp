@@ -3,12 +3,15 @@
 // compares with the window layer's model, which alone holds the behaviour.
 #include "tarnvik_window.h"
 
+#include <qdrawutil.h>
+
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOptionButton>
@@ -177,6 +180,7 @@ class TarnvikWindowTest : public QObject {
     void resultFontsAreTheLargestWithATwentyPixelCell();
     void statusLineIsRed();
     void logoIsDrawnWithItsBackgroundTransparent();
+    void etchedFrameIsQtsShadeRect();
     void noCaptionIsClipped();
     void tabOrderIsTheTemplates();
     void programExitsWithZero();
@@ -586,6 +590,35 @@ void TarnvikWindowTest::logoIsDrawnWithItsBackgroundTransparent() {
     QVERIFY(whiteInBitmap >= 20);  // the logo has pure white pixels to test
     QVERIFY2(keyChecked > 1000, QByteArray::number(keyChecked));
     QVERIFY2(whiteChecked * 2 >= whiteInBitmap, QByteArray::number(whiteChecked));
+}
+
+void TarnvikWindowTest::etchedFrameIsQtsShadeRect() {
+    // The group frames fill the pixels qDrawShadeRect would draw; every
+    // size, including the degenerate ones, must come out the same.
+    QPalette palette;
+    palette.setColor(QPalette::Dark, QColor(10, 20, 30));
+    palette.setColor(QPalette::Light, QColor(240, 230, 220));
+    std::vector<QRect> frames = {QRect(0, 0, 40, 30), QRect(3, 5, 44, 33)};
+    for (int w = 1; w <= 12; ++w)
+        for (int h = 1; h <= 12; ++h) frames.emplace_back(2, 3, w, h);
+    for (const QRect& r : frames) {
+        QImage expected(48, 40, QImage::Format_RGB32), actual(48, 40, QImage::Format_RGB32);
+        expected.fill(Qt::gray);
+        actual.fill(Qt::gray);
+        {
+            QPainter p(&expected);
+            qDrawShadeRect(&p, r, palette, /*sunken=*/true, 1, 0);
+        }
+        {
+            QPainter p(&actual);
+            tarnvik::qt::DrawEtchedFrame(p, r, palette);
+        }
+        QVERIFY2(actual == expected, qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                    .arg(r.x())
+                                                    .arg(r.y())
+                                                    .arg(r.width())
+                                                    .arg(r.height())));
+    }
 }
 
 void TarnvikWindowTest::noCaptionIsClipped() {

@@ -104,13 +104,30 @@ void MirrorCombo(const Control& c, QComboBox& combo) {
 
 }  // namespace
 
+void DrawEtchedFrame(QPainter& painter, const QRect& r, const QPalette& palette) {
+    if (painter.device()->devicePixelRatio() != 1 || r.width() < 6 || r.height() < 6) {
+        qDrawShadeRect(&painter, r, palette, /*sunken=*/true, 1, 0);
+        return;
+    }
+    const int x1 = r.left(), y1 = r.top(), x2 = r.right(), y2 = r.bottom();
+    const QBrush dark = palette.dark(), light = palette.light();
+    painter.fillRect(QRect(QPoint(x1, y1), QPoint(x2 - 1, y1)), dark);
+    painter.fillRect(QRect(QPoint(x1, y2 - 1), QPoint(x2 - 1, y2 - 1)), dark);
+    painter.fillRect(QRect(QPoint(x1, y1 + 1), QPoint(x1, y2 - 2)), dark);
+    painter.fillRect(QRect(QPoint(x2 - 1, y1 + 1), QPoint(x2 - 1, y2 - 2)), dark);
+    painter.fillRect(QRect(QPoint(x1 + 1, y1 + 1), QPoint(x2 - 2, y1 + 1)), light);
+    painter.fillRect(QRect(QPoint(x1 + 1, y1 + 2), QPoint(x1 + 1, y2 - 2)), light);
+    painter.fillRect(QRect(QPoint(x1, y2), QPoint(x2, y2)), light);
+    painter.fillRect(QRect(QPoint(x2, y1), QPoint(x2, y2 - 1)), light);
+}
+
 void TemplateGroupBox::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     const QFontMetrics fm(font());
     // An etched frame: a dark line with a light one inside it. (The style's
     // group-box frame adds a caption margin of its own above the frame.)
     const QRect frame = rect().adjusted(0, fm.height() / 2, 0, 0);
-    qDrawShadeRect(&painter, frame, palette(), /*sunken=*/true, 1, 0);
+    DrawEtchedFrame(painter, frame, palette());
     if (title().isEmpty()) return;
     constexpr int kIndent = 7, kPad = 2;
     const QRect caption(kIndent, 0, fm.horizontalAdvance(title()) + 2 * kPad, fm.height());

@@ -8,6 +8,7 @@
 #include "fonts.h"
 #include "platform/dialog.h"
 
+class QPainter;
 class QWidget;
 
 namespace tarnvik::qt {
@@ -35,6 +36,13 @@ class TemplateGroupBox : public QGroupBox {
   protected:
     void paintEvent(QPaintEvent* event) override;
 };
+
+// The etched frame of qDrawShadeRect(sunken, line width 1, no mid line):
+// a dark rectangle one pixel in from the bottom and right, and light lines
+// inside it at the top and left and outside it at the bottom and right. At
+// one device pixel per pixel the same pixels are filled directly, which
+// costs a tenth of drawing them with pens; otherwise Qt draws them.
+void DrawEtchedFrame(QPainter& painter, const QRect& frame, const QPalette& palette);
 
 // The object name of a control's widget: "c<id>", or "row<n>" (template row
 // n, counted from 1) for a control without an identifier.

@@ -1,26 +1,6 @@
 // tarnvik: the calculator window.
-#include <cstdio>
-#include <optional>
-#include <string>
-
-#include "display_check.h"
-#include "program_options.h"
-#include "tarnvik_app.h"
+#include "program.h"
 
 int main(int argc, char** argv) {
-    using namespace tarnvik::qt;
-    if (const std::optional<int> status = HandleInformationOptions(argc, argv, stdout))
-        return *status;
-    if (const std::string problem = DisplayProblem(argc, argv); !problem.empty()) {
-        std::fprintf(stderr, "tarnvik: %s\n", problem.c_str());
-        return 1;
-    }
-    std::optional<CTarnvikApp> app;
-    {
-        const WindowSystemGuard guard;
-        app.emplace(argc, argv);  // takes Qt's own arguments out of argv
-    }
-    if (const std::optional<int> status = RejectLeftoverArguments(argc, argv, stderr))
-        return *status;
-    return app->Run();
+    return tarnvik::qt::RunProgram(argc, argv);
 }
