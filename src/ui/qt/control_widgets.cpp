@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "core/control_ids.h"
+#include "undo_bound.h"
 
 namespace tarnvik::qt {
 
@@ -42,6 +43,7 @@ QWidget* MakeEdit(const Control& c, QWidget* parent) {
     // Borderless boxes are the result area's: their text stands at the top,
     // level with the captions beside them, as on the template's platform.
     if (!HasBorder(c)) edit->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    if (c.kind == ControlKind::InputBox) UndoBound::Attach(*edit);
     if (c.kind == ControlKind::OutputBox) {
         edit->setReadOnly(true);
         // A read-only box shows the dialog's face, as on the template's

@@ -14,6 +14,7 @@
 #include "message_box.h"
 #include "ui/accessible_text.h"
 #include "ui/tarnvik_dlg.h"
+#include "undo_bound.h"
 
 namespace tarnvik::qt {
 
@@ -72,8 +73,11 @@ void TarnvikWindow::ConnectUserInput(const Control& c, QWidget* w) {
         case ControlKind::InputBox:
             // textEdited is the user's edit only; program writes stay silent.
             connect(static_cast<QLineEdit*>(w), &QLineEdit::textEdited, this,
-                    [this, id](const QString& text) {
+                    [this, id, edit = static_cast<QLineEdit*>(w)](const QString& text) {
+                        // What the box showed before the edit: the model's text.
+                        const QString before = FromUtf8(model_.GetText(id));
                         model_.UserType(id, text.toStdString());
+                        if (UndoBound* bound = UndoBound::Of(*edit)) bound->AfterUserEdit(before);
                         AfterUserInput();
                     });
             break;
