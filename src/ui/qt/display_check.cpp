@@ -9,10 +9,6 @@
 #include <string_view>
 #include <vector>
 
-#if TARNVIK_HAVE_XCB
-#include <xcb/xcb.h>
-#endif
-
 namespace tarnvik::qt {
 
 namespace {
@@ -35,51 +31,30 @@ bool Set(const char* value) {
     return value && *value;
 }
 
-// Whether an X server accepts a connection on display ("" for the default).
-bool XDisplayAnswers(const char* display) {
-#if TARNVIK_HAVE_XCB
-    xcb_connection_t* connection = xcb_connect(display, nullptr);
-    const bool ok = xcb_connection_has_error(connection) == 0;
-    xcb_disconnect(connection);
-    return ok;
-#else
-    (void)display;
-    return true;  // no way to ask: let Qt try
-#endif
-}
-
-std::string CannotConnect(const char* display) {
-    return "cannot open the window: no X display answers at \"" + std::string(display) +
-           "\" (DISPLAY)";
-}
-
 }  // namespace
 
 std::string DisplayProblem(int argc, char** argv, const EnvironmentLookup& environment) {
     const char* platform = OptionValue(argc, argv, "platform");
     if (!platform) platform = environment("QT_QPA_PLATFORM");
-    const char* xDisplay = OptionValue(argc, argv, "display");
-    if (!xDisplay) xDisplay = environment("DISPLAY");
+    const bool x11 = Set(OptionValue(argc, argv, "display")) || Set(environment("DISPLAY"));
     const bool wayland = Set(environment("WAYLAND_DISPLAY"));
 
     if (Set(platform)) {
         // A list ("wayland;xcb") is tried in order; each entry may carry
-        // options ("xcb:nograb"). Only a list of X11 alone is checked here.
+        // options ("xcb:nograb"). Platforms that need no display server
+        // (offscreen, vnc, ...) are Qt's to judge.
         const QStringList names = QString::fromLocal8Bit(platform).split(u';', Qt::SkipEmptyParts);
         for (const QString& name : names)
             if (name.section(u':', 0, 0).trimmed() != QLatin1String("xcb")) return {};
-        if (!Set(xDisplay))
+        if (!x11)
             return "cannot open the window: QT_QPA_PLATFORM or -platform asks for X11 (xcb), "
                    "and DISPLAY is not set";
-        return XDisplayAnswers(xDisplay) ? std::string() : CannotConnect(xDisplay);
+        return {};
     }
-    if (!Set(xDisplay) && !wayland)
+    if (!x11 && !wayland)
         return "cannot open the window: no display (DISPLAY and WAYLAND_DISPLAY are not set); "
                "run it on a desktop, under xvfb-run, or use tarnvik-calc";
-    // With a Wayland display Qt may take either; asking X11 first could
-    // even start an on-demand X server for nothing.
-    if (wayland) return {};
-    return XDisplayAnswers(xDisplay) ? std::string() : CannotConnect(xDisplay);
+    return {};
 }
 
 std::string DisplayProblem(int argc, char** argv) {
@@ -103,12 +78,26 @@ struct GuardState {
 };
 GuardState* activeGuard = nullptr;  // NOLINT: see above
 
+// The one line for a window system Qt could not start. Qt's X11 platform
+// names the display it could not reach in a warning just before.
+std::string FailureLine(const std::vector<HeldMessage>& held) {
+    constexpr QLatin1String kNoX("could not connect to display");
+    for (const HeldMessage& m : held) {
+        const qsizetype at = m.text.indexOf(kNoX);
+        const QString display = at < 0 ? QString() : m.text.mid(at + kNoX.size()).trimmed();
+        // None named: Qt fell back on X11 after another platform failed.
+        if (m.category == "qt.qpa.xcb" && !display.isEmpty()) {
+            return "cannot open the window: no X display answers at \"" + display.toStdString() +
+                   "\" (DISPLAY)";
+        }
+    }
+    return "cannot open the window: Qt could not start its window system (QT_QPA_PLATFORM, "
+           "DISPLAY, WAYLAND_DISPLAY; QT_DEBUG_PLUGINS=1 tells why)";
+}
+
 void HoldOrFail(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type == QtFatalMsg) {
-        std::fputs(
-            "tarnvik: cannot open the window: Qt could not start its window system "
-            "(QT_QPA_PLATFORM, DISPLAY, WAYLAND_DISPLAY; QT_DEBUG_PLUGINS=1 tells why)\n",
-            stderr);
+        std::fprintf(stderr, "tarnvik: %s\n", FailureLine(activeGuard->held).c_str());
         std::fflush(stderr);
         std::_Exit(1);
     }
