@@ -29,6 +29,26 @@ void PasteOver(QLineEdit* edit) {
     QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
 }
 
+void Undo(QLineEdit* edit) {
+    QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+}
+
+void Redo(QLineEdit* edit) {
+    QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+}
+
+// The diameter box of a type with a free diameter, focused for the keys.
+QLineEdit* DiameterBox(Fixture& f) {
+    ChooseSensor(f, kQA30);
+    QLineEdit* diameter = f.Widget<QLineEdit>(id::kDiameter);
+    diameter->setFocus();
+    return diameter;
+}
+
+QString ModelDiameter(Fixture& f) {
+    return QString::fromStdString(f.dlg.Window().GetText(id::kDiameter));
+}
+
 }  // namespace
 
 class MemoryTest : public QObject {
@@ -44,9 +64,7 @@ class MemoryTest : public QObject {
 void MemoryTest::repeatedPastesKeepMemoryBounded() {
     if (StatusKb("VmRSS") < 0) QSKIP("no /proc/self/status");
     Fixture f;
-    ChooseSensor(f, kQA30);  // the diameter box takes typing
-    QLineEdit* diameter = f.Widget<QLineEdit>(id::kDiameter);
-    diameter->setFocus();
+    QLineEdit* diameter = DiameterBox(f);
     QString text;
     while (text.size() < 30000) text += QStringLiteral("1234567890");
     QGuiApplication::clipboard()->setText(text);
@@ -57,7 +75,7 @@ void MemoryTest::repeatedPastesKeepMemoryBounded() {
     for (int i = 0; i < kPastes; ++i) PasteOver(diameter);
     const qint64 after = StatusKb("VmRSS");
     QCOMPARE(diameter->text(), text);
-    QCOMPARE(QString::fromStdString(f.dlg.Window().GetText(id::kDiameter)), text);
+    QCOMPARE(ModelDiameter(f), text);
 
     const double perPaste = double(after - before) / kPastes;
     qInfo("%d pastes of %d characters: VmRSS %lld -> %lld kB (%+.1f kB a paste), VmHWM %lld kB",
@@ -69,18 +87,15 @@ void MemoryTest::repeatedPastesKeepMemoryBounded() {
 
 void MemoryTest::typedEditsStillUndo() {
     Fixture f;
-    ChooseSensor(f, kQA30);
-    QLineEdit* diameter = f.Widget<QLineEdit>(id::kDiameter);
+    QLineEdit* diameter = DiameterBox(f);
     const QString start = diameter->text();
-    diameter->setFocus();
     diameter->end(false);
     QTest::keyClicks(diameter, QStringLiteral("25"));
     QCOMPARE(diameter->text(), start + QStringLiteral("25"));
-    QTest::keyClick(diameter, Qt::Key_Z, Qt::ControlModifier);
+    Undo(diameter);
     QCOMPARE(diameter->text(), start);
-    // The model follows the undo as it follows any edit.
-    QCOMPARE(QString::fromStdString(f.dlg.Window().GetText(id::kDiameter)), start);
-    QTest::keyClick(diameter, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(ModelDiameter(f), start);  // the model follows an undo as any edit
+    Redo(diameter);
     QCOMPARE(diameter->text(), start + QStringLiteral("25"));
 }
 
@@ -88,18 +103,16 @@ void MemoryTest::aLongPasteStillUndoes() {
     // Past the bound the history is rebuilt to hold the last edit alone:
     // that edit can still be undone and redone.
     Fixture f;
-    ChooseSensor(f, kQA30);
-    QLineEdit* diameter = f.Widget<QLineEdit>(id::kDiameter);
+    QLineEdit* diameter = DiameterBox(f);
     const QString start = diameter->text();
-    diameter->setFocus();
     const QString pasted = QString(30000, u'7');
     QGuiApplication::clipboard()->setText(pasted);
     PasteOver(diameter);
     QCOMPARE(diameter->text(), pasted);
-    QTest::keyClick(diameter, Qt::Key_Z, Qt::ControlModifier);
+    Undo(diameter);
     QCOMPARE(diameter->text(), start);
-    QCOMPARE(QString::fromStdString(f.dlg.Window().GetText(id::kDiameter)), start);
-    QTest::keyClick(diameter, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(ModelDiameter(f), start);
+    Redo(diameter);
     QCOMPARE(diameter->text(), pasted);
 }
 
@@ -107,20 +120,18 @@ void MemoryTest::typingInALongTextKeepsTheHistory() {
     // A key typed into a long text records one step, not the whole text:
     // the history is not rebuilt, and the paste before it stays undoable.
     Fixture f;
-    ChooseSensor(f, kQA30);
-    QLineEdit* diameter = f.Widget<QLineEdit>(id::kDiameter);
+    QLineEdit* diameter = DiameterBox(f);
     const QString start = diameter->text();
-    diameter->setFocus();
     const QString pasted = QString(20000, u'3');
     QGuiApplication::clipboard()->setText(pasted);
     PasteOver(diameter);
     QTest::keyClicks(diameter, QStringLiteral("55"));
     QCOMPARE(diameter->text(), pasted + QStringLiteral("55"));
-    QTest::keyClick(diameter, Qt::Key_Z, Qt::ControlModifier);
+    Undo(diameter);
     QCOMPARE(diameter->text(), pasted);
-    QTest::keyClick(diameter, Qt::Key_Z, Qt::ControlModifier);
+    Undo(diameter);
     QCOMPARE(diameter->text(), start);
-    QCOMPARE(QString::fromStdString(f.dlg.Window().GetText(id::kDiameter)), start);
+    QCOMPARE(ModelDiameter(f), start);
 }
 
 int main(int argc, char** argv) {
