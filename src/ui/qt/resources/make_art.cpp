@@ -71,7 +71,8 @@ bool WriteLogo(const QString& dir) {
     // ending in an arrow head.
     p.setPen(Qt::NoPen);
     p.setBrush(kBlue);
-    p.drawRoundedRect(QRectF(0.5, kPictureTop, image.width() - 1.0, height), height / 2, height / 2);
+    p.drawRoundedRect(QRectF(0.5, kPictureTop, image.width() - 1.0, height), height / 2,
+                      height / 2);
     p.setBrush(kTeal);
     p.drawRect(QRectF(9, kPictureTop, 4, height));
     p.setRenderHint(QPainter::Antialiasing, false);
