@@ -3,12 +3,15 @@
 // compares with the window layer's model, which alone holds the behaviour.
 #include "tarnvik_window.h"
 
+#include <qdrawutil.h>
+
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOptionButton>
@@ -24,6 +27,7 @@
 #include "platform/dialog.h"
 #include "tarnvik_app.h"
 #include "ui/tarnvik_dlg.h"
+#include "window_fixture.h"
 
 using tarnvik::CTarnvikDlg;
 using tarnvik::platform::Control;
@@ -32,37 +36,9 @@ using tarnvik::platform::DialogResult;
 using tarnvik::platform::FontRole;
 using tarnvik::qt::TarnvikWindow;
 namespace id = tarnvik::id;
+using namespace tarnvik::qt::testing;
 
 namespace {
-
-constexpr int kQA10 = 0, kQA30 = 2, kQA70 = 6, kQA20V = 8;
-
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-// A started window on screen, and the same behaviour without a view to
-// compare with: both get the same user actions.
-struct Fixture {
-    CTarnvikDlg dlg{"tarnvik"};
-    TarnvikWindow window{dlg};
-    CTarnvikDlg reference{"tarnvik"};
-
-    Fixture() {
-        window.InitDialog();
-        reference.OnInitDialog();
-        window.show();
-        window.activateWindow();
-        if (!QTest::qWaitForWindowExposed(&window)) qFatal("window not exposed");
-    }
-
-    template <class T>
-    T* Widget(int control) {
-        T* w = qobject_cast<T*>(window.ControlWidget(control));
-        if (!w) qFatal("no widget of the expected kind for control %d", control);
-        return w;
-    }
-};
 
 // Every widget shows exactly its model control's state.
 void VerifyMirrors(Fixture& f) {
@@ -120,39 +96,6 @@ void VerifySameAsReference(Fixture& f) {
         QVERIFY2(a[i].selection == b[i].selection, what);
         QVERIFY2(a[i].x == b[i].x && a[i].y == b[i].y, what);
     }
-}
-
-// Opens the combo's list and clicks the entry, as a user does.
-void Choose(QComboBox* combo, int index) {
-    combo->showPopup();
-    QAbstractItemView* view = combo->view();
-    QTRY_VERIFY(view->isVisible());
-    const QModelIndex item = view->model()->index(index, 0);
-    view->scrollTo(item);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(item).center());
-    QTRY_VERIFY(!view->isVisible());
-}
-
-void ChooseSensor(Fixture& f, int index) {
-    Choose(f.Widget<QComboBox>(id::kSensorType), index);
-    QVERIFY(f.reference.Window().UserChoose(id::kSensorType, index));
-}
-
-// Replaces the box's text key by key, as a user does; the reference gets
-// the same texts one key at a time.
-void Type(Fixture& f, int control, const QString& text) {
-    QLineEdit* edit = f.Widget<QLineEdit>(control);
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClicks(edit, text);
-    for (qsizetype n = 1; n <= text.size(); ++n)
-        QVERIFY(f.reference.Window().UserType(control, text.left(n).toStdString()));
-}
-
-void ClickRadio(Fixture& f, int control) {
-    QRadioButton* radio = f.Widget<QRadioButton>(control);
-    QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(7, radio->height() / 2));
-    QVERIFY(f.reference.Window().UserClick(control));
 }
 
 bool Fits(const QFontMetrics& fm, const QString& text, int width) {
@@ -220,6 +163,9 @@ class TarnvikWindowTest : public QObject {
     void windowShapeAndPlacement();
     void startUpState();
     void typingUpdatesResultsAndKeepsTheCaret();
+    void commaInTheMiddleKeepsTheCaret();
+    void caretAfterRewrite_data();
+    void caretAfterRewrite();
     void radioClickChangesUnitsAndLabels();
     void flowTypeRadiosCanAllBeUnchecked();
     void sensorChangeChangesListsCaptionsAndLabel();
@@ -231,8 +177,10 @@ class TarnvikWindowTest : public QObject {
     void closeBoxEndsWithCancel();
     void fontsOnExactlyTheResultControls();
     void dialogFontIsLiberationSans();
+    void resultFontsAreTheLargestWithATwentyPixelCell();
     void statusLineIsRed();
     void logoIsDrawnWithItsBackgroundTransparent();
+    void etchedFrameIsQtsShadeRect();
     void noCaptionIsClipped();
     void tabOrderIsTheTemplates();
     void programExitsWithZero();
@@ -303,6 +251,68 @@ void TarnvikWindowTest::typingUpdatesResultsAndKeepsTheCaret() {
     QCOMPARE(diameter->cursorPosition(), 2);
     VerifyMirrors(f);
     VerifySameAsReference(f);
+}
+
+void TarnvikWindowTest::commaInTheMiddleKeepsTheCaret() {
+    // The diameter box turns every comma into a point as the user types;
+    // the caret must stay where the user put it.
+    Fixture f;
+    ChooseSensor(f, kQA30);
+    QLineEdit* diameter = f.Widget<QLineEdit>(id::kDiameter);
+    Type(f, id::kDiameter, QStringLiteral("12,7"));
+    QCOMPARE(diameter->text(), QStringLiteral("12.7"));
+    QCOMPARE(diameter->cursorPosition(), 4);
+
+    QTest::keyClick(diameter, Qt::Key_Home);
+    QTest::keyClick(diameter, Qt::Key_Right);
+    QTest::keyClick(diameter, ',');
+    QCOMPARE(diameter->text(), QStringLiteral("1.2.7"));
+    QCOMPARE(diameter->cursorPosition(), 2);
+    QTest::keyClick(diameter, '9');
+    QCOMPARE(diameter->text(), QStringLiteral("1.92.7"));
+    QCOMPARE(diameter->cursorPosition(), 3);
+
+    for (const char* text : {"1,2.7", "1.92.7"})
+        QVERIFY(f.reference.Window().UserType(id::kDiameter, text));
+    VerifyMirrors(f);
+    VerifySameAsReference(f);
+
+    // A box the user is not in gets its caret at the end, as before.
+    ChooseSensor(f, kQA10);
+    QCOMPARE(diameter->cursorPosition(), diameter->text().size());
+}
+
+void TarnvikWindowTest::caretAfterRewrite_data() {
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<int>("caret");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("behind a replaced comma") << "1,2.7"
+                                             << "1.2.7" << 2 << 2;
+    QTest::newRow("in front of the change") << "12,5"
+                                            << "12.5" << 1 << 1;
+    QTest::newRow("at the end") << "12,"
+                                << "12." << 3 << 3;
+    QTest::newRow("behind text that grew") << "abc"
+                                           << "abxc" << 3 << 4;
+    QTest::newRow("behind text that shrank") << "a12b"
+                                             << "ab" << 4 << 2;
+    QTest::newRow("inside a replaced run") << "a123b"
+                                           << "axb" << 2 << 2;
+    QTest::newRow("text emptied") << "abc"
+                                  << "" << 2 << 0;
+    QTest::newRow("repeated letters") << "aaa"
+                                      << "aaaa" << 1 << 1;
+    QTest::newRow("caret past the end") << "ab"
+                                        << "xb" << 9 << 2;
+}
+
+void TarnvikWindowTest::caretAfterRewrite() {
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    QFETCH(int, caret);
+    QFETCH(int, expected);
+    QCOMPARE(tarnvik::qt::CaretAfterRewrite(before, after, caret), expected);
 }
 
 void TarnvikWindowTest::radioClickChangesUnitsAndLabels() {
@@ -507,6 +517,22 @@ void TarnvikWindowTest::dialogFontIsLiberationSans() {
     QCOMPARE(QFontInfo(f.window.Fonts().result).family(), QStringLiteral("Liberation Sans"));
 }
 
+void TarnvikWindowTest::resultFontsAreTheLargestWithATwentyPixelCell() {
+    // The sizes are found on copies of loaded engines; the fonts the
+    // widgets get must measure exactly as a fresh QFontMetrics does.
+    const tarnvik::qt::WindowFonts fonts = tarnvik::qt::MakeWindowFonts();
+    for (const QFont* font : {&fonts.result, &fonts.resultBold}) {
+        const QByteArray what = QByteArray::number(font->weight());
+        QVERIFY2(QFontMetrics(*font).height() <= 20, what);
+        QFont larger(font->family());
+        larger.setWeight(font->weight());
+        larger.setPixelSize(font->pixelSize() + 1);
+        QVERIFY2(QFontMetrics(larger).height() > 20, what);
+    }
+    QCOMPARE(fonts.result.weight(), QFont::Normal);
+    QCOMPARE(fonts.resultBold.weight(), 700);
+}
+
 void TarnvikWindowTest::statusLineIsRed() {
     Fixture f;
     QLabel* status = f.Widget<QLabel>(id::kStatusLine);
@@ -564,6 +590,35 @@ void TarnvikWindowTest::logoIsDrawnWithItsBackgroundTransparent() {
     QVERIFY(whiteInBitmap >= 20);  // the logo has pure white pixels to test
     QVERIFY2(keyChecked > 1000, QByteArray::number(keyChecked));
     QVERIFY2(whiteChecked * 2 >= whiteInBitmap, QByteArray::number(whiteChecked));
+}
+
+void TarnvikWindowTest::etchedFrameIsQtsShadeRect() {
+    // The group frames fill the pixels qDrawShadeRect would draw; every
+    // size, including the degenerate ones, must come out the same.
+    QPalette palette;
+    palette.setColor(QPalette::Dark, QColor(10, 20, 30));
+    palette.setColor(QPalette::Light, QColor(240, 230, 220));
+    std::vector<QRect> frames = {QRect(0, 0, 40, 30), QRect(3, 5, 44, 33)};
+    for (int w = 1; w <= 12; ++w)
+        for (int h = 1; h <= 12; ++h) frames.emplace_back(2, 3, w, h);
+    for (const QRect& r : frames) {
+        QImage expected(48, 40, QImage::Format_RGB32), actual(48, 40, QImage::Format_RGB32);
+        expected.fill(Qt::gray);
+        actual.fill(Qt::gray);
+        {
+            QPainter p(&expected);
+            qDrawShadeRect(&p, r, palette, /*sunken=*/true, 1, 0);
+        }
+        {
+            QPainter p(&actual);
+            tarnvik::qt::DrawEtchedFrame(p, r, palette);
+        }
+        QVERIFY2(actual == expected, qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                    .arg(r.x())
+                                                    .arg(r.y())
+                                                    .arg(r.width())
+                                                    .arg(r.height())));
+    }
 }
 
 void TarnvikWindowTest::noCaptionIsClipped() {

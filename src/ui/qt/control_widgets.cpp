@@ -9,8 +9,10 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QSignalBlocker>
+#include <algorithm>
 
 #include "core/control_ids.h"
+#include "undo_bound.h"
 
 namespace tarnvik::qt {
 
@@ -41,6 +43,7 @@ QWidget* MakeEdit(const Control& c, QWidget* parent) {
     // Borderless boxes are the result area's: their text stands at the top,
     // level with the captions beside them, as on the template's platform.
     if (!HasBorder(c)) edit->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    if (c.kind == ControlKind::InputBox) UndoBound::Attach(*edit);
     if (c.kind == ControlKind::OutputBox) {
         edit->setReadOnly(true);
         // A read-only box shows the dialog's face, as on the template's
@@ -79,6 +82,20 @@ bool SameItems(const QComboBox& combo, const std::vector<std::string>& items) {
     return true;
 }
 
+// The model rewrote the text of a box (the diameter box turns commas into
+// points). A box the user is typing in keeps the caret where the user left
+// it; elsewhere the caret goes to the end, as after any program write.
+void SetEditText(QLineEdit& edit, const QString& text) {
+    if (!edit.hasFocus()) {
+        edit.setText(text);
+        return;
+    }
+    const QString before = edit.text();
+    const int caret = edit.cursorPosition();
+    edit.setText(text);
+    edit.setCursorPosition(CaretAfterRewrite(before, text, caret));
+}
+
 void MirrorCombo(const Control& c, QComboBox& combo) {
     if (!SameItems(combo, c.items)) {
         combo.clear();
@@ -89,13 +106,30 @@ void MirrorCombo(const Control& c, QComboBox& combo) {
 
 }  // namespace
 
+void DrawEtchedFrame(QPainter& painter, const QRect& r, const QPalette& palette) {
+    if (painter.device()->devicePixelRatio() != 1 || r.width() < 6 || r.height() < 6) {
+        qDrawShadeRect(&painter, r, palette, /*sunken=*/true, 1, 0);
+        return;
+    }
+    const int x1 = r.left(), y1 = r.top(), x2 = r.right(), y2 = r.bottom();
+    const QBrush dark = palette.dark(), light = palette.light();
+    painter.fillRect(QRect(QPoint(x1, y1), QPoint(x2 - 1, y1)), dark);
+    painter.fillRect(QRect(QPoint(x1, y2 - 1), QPoint(x2 - 1, y2 - 1)), dark);
+    painter.fillRect(QRect(QPoint(x1, y1 + 1), QPoint(x1, y2 - 2)), dark);
+    painter.fillRect(QRect(QPoint(x2 - 1, y1 + 1), QPoint(x2 - 1, y2 - 2)), dark);
+    painter.fillRect(QRect(QPoint(x1 + 1, y1 + 1), QPoint(x2 - 2, y1 + 1)), light);
+    painter.fillRect(QRect(QPoint(x1 + 1, y1 + 2), QPoint(x1 + 1, y2 - 2)), light);
+    painter.fillRect(QRect(QPoint(x1, y2), QPoint(x2, y2)), light);
+    painter.fillRect(QRect(QPoint(x2, y1), QPoint(x2, y2 - 1)), light);
+}
+
 void TemplateGroupBox::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     const QFontMetrics fm(font());
     // An etched frame: a dark line with a light one inside it. (The style's
     // group-box frame adds a caption margin of its own above the frame.)
     const QRect frame = rect().adjusted(0, fm.height() / 2, 0, 0);
-    qDrawShadeRect(&painter, frame, palette(), /*sunken=*/true, 1, 0);
+    DrawEtchedFrame(painter, frame, palette());
     if (title().isEmpty()) return;
     constexpr int kIndent = 7, kPad = 2;
     const QRect caption(kIndent, 0, fm.horizontalAdvance(title()) + 2 * kPad, fm.height());
@@ -140,7 +174,9 @@ QWidget* MakeControlWidget(const Control& c, int row, const WindowFonts& fonts, 
             break;
     }
     w->setObjectName(ControlObjectName(c, row));
-    w->setFont(fonts.For(c.font));
+    // Every widget inherits the window's dialog font; setting it again on
+    // each would cost a font resolution and a text layout per widget.
+    if (c.font != platform::FontRole::Dialog) w->setFont(fonts.For(c.font));
 
     // Labels, frames and rules take no mouse input, so the controls they
     // overlap (the radios inside a group box) get every click.
@@ -166,6 +202,25 @@ QWidget* MakeControlWidget(const Control& c, int row, const WindowFonts& fonts, 
     }
     w->setGeometry(WidgetGeometry(c, *w));
     return w;
+}
+
+int CaretAfterRewrite(const QString& before, const QString& after, int caret) {
+    const qsizetype shorter = std::min(before.size(), after.size());
+    qsizetype head = 0;  // unchanged in front
+    while (head < shorter && before[head] == after[head]) ++head;
+    qsizetype tail = 0;  // unchanged behind, not overlapping the front
+    while (tail < shorter - head &&
+           before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
+        ++tail;
+    const qsizetype at = std::clamp<qsizetype>(caret, 0, before.size());
+    qsizetype mapped;
+    if (at <= head)
+        mapped = at;
+    else if (at >= before.size() - tail)
+        mapped = at + (after.size() - before.size());
+    else
+        mapped = after.size() - tail;
+    return static_cast<int>(mapped);
 }
 
 int WidgetWidth(const Control& c) {
@@ -206,7 +261,7 @@ void MirrorControl(const Control& c, QWidget& w, const WindowFonts& fonts,
         case ControlKind::InputBox:
         case ControlKind::OutputBox: {
             auto& edit = static_cast<QLineEdit&>(w);
-            if (edit.text() != text) edit.setText(text);
+            if (edit.text() != text) SetEditText(edit, text);
             break;
         }
         case ControlKind::Combo:

@@ -1,23 +1,54 @@
 #include "fonts.h"
 
-#include <QFontMetrics>
+#include <QRawFont>
 
 namespace tarnvik::qt {
 
 namespace {
 
+// The character cell as QFontMetrics::height() measures it: ascent and
+// descent, each rounded.
+int CellHeight(const QRawFont& raw) {
+    return qRound(raw.ascent()) + qRound(raw.descent());
+}
+
 // Qt sizes a font by its em; the platform the template was made for sizes a
 // positive height by the character cell. Take the largest em whose cell is
 // at most the wanted height (18 px for Liberation Sans: cell 20).
-QFont FontWithCellHeight(const QString& family, int cellHeight, int weight) {
-    QFont font(family);
+//
+// Loading a font engine is costly (a fontconfig match each), so sizes are
+// tried on copies of an engine already loaded, which share its face and
+// its rendering settings: first those of `loaded` to guess the size, then
+// those of the chosen font's own engine to confirm it. Only a wrong guess
+// loads another engine.
+QFont FontWithCellHeight(const QFont& loaded, int cellHeight, int weight) {
+    QFont font(loaded.family());
     font.setWeight(static_cast<QFont::Weight>(weight));
+    auto fits = [cellHeight](QRawFont raw, int pixelSize) {
+        raw.setPixelSize(pixelSize);
+        return CellHeight(raw) <= cellHeight;
+    };
+
     int pixelSize = cellHeight;
-    for (; pixelSize > 1; --pixelSize) {
+    const QRawFont guess = QRawFont::fromFont(loaded);
+    if (guess.isValid())
+        while (pixelSize > 1 && !fits(guess, pixelSize)) --pixelSize;
+    // Monotonic in the size, so this settles after a step or two.
+    for (int step = 0; step < cellHeight; ++step) {
         font.setPixelSize(pixelSize);
-        if (QFontMetrics(font).height() <= cellHeight) break;
+        const QRawFont own = QRawFont::fromFont(font);  // the engine the font keeps
+        int better = pixelSize;
+        if (!own.isValid())
+            break;
+        else if (CellHeight(own) > cellHeight && pixelSize > 1)
+            better = pixelSize - 1;
+        else if (fits(own, pixelSize + 1))
+            better = pixelSize + 1;
+        if (better == pixelSize) break;
+        pixelSize = better;
     }
-    font.setPixelSize(pixelSize);
+    // Setting the same size again would drop the engine the font holds.
+    if (font.pixelSize() != pixelSize) font.setPixelSize(pixelSize);
     return font;
 }
 
@@ -41,8 +72,8 @@ WindowFonts MakeWindowFonts() {
     fonts.dialog.setPixelSize(kDialogPixelSize);
     // "No face name" is the platform's default face; for this window that is
     // the dialog's face, so the result area matches the captions.
-    fonts.result = FontWithCellHeight(fonts.dialog.family(), kResultCellHeight, QFont::Normal);
-    fonts.resultBold = FontWithCellHeight(fonts.dialog.family(), kResultCellHeight, 700);
+    fonts.result = FontWithCellHeight(fonts.dialog, kResultCellHeight, QFont::Normal);
+    fonts.resultBold = FontWithCellHeight(fonts.result, kResultCellHeight, 700);
     return fonts;
 }
 

@@ -1,6 +1,9 @@
 #include "logo.h"
 
 #include <QPainter>
+#include <QPixmap>
+
+#include "bitmap.h"
 
 namespace tarnvik::qt {
 
@@ -11,7 +14,7 @@ constexpr int kBottomOffset = 60;
 }  // namespace
 
 QImage LoadLogoBitmap() {
-    return QImage(QStringLiteral(":/tarnvik/logo.bmp"));
+    return LoadBitmap(QStringLiteral(":/tarnvik/logo.bmp"));
 }
 
 QPoint LogoPosition(QSize outer, QSize logo) {
@@ -39,8 +42,8 @@ void PaintLogo(QPainter& painter, QSize outer) {
 
 QIcon AppIcon() {
     QIcon icon;
-    icon.addFile(QStringLiteral(":/tarnvik/icon-32.png"), QSize(32, 32));
-    icon.addFile(QStringLiteral(":/tarnvik/icon-16.png"), QSize(16, 16));
+    for (const char* image : {":/tarnvik/icon-32.bmp", ":/tarnvik/icon-16.bmp"})
+        icon.addPixmap(QPixmap::fromImage(LoadBitmap(QString::fromLatin1(image))));
     return icon;
 }
 

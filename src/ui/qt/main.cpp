@@ -1,7 +1,6 @@
 // tarnvik: the calculator window.
-#include "tarnvik_app.h"
+#include "program.h"
 
 int main(int argc, char** argv) {
-    tarnvik::qt::CTarnvikApp app(argc, argv);
-    return app.Run();
+    return tarnvik::qt::RunProgram(argc, argv);
 }

@@ -5,11 +5,16 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QRadioButton>
+#include <QWindow>
 
+#include "accessibility.h"
 #include "control_widgets.h"
+#include "frame_watch.h"
 #include "logo.h"
 #include "message_box.h"
+#include "ui/accessible_text.h"
 #include "ui/tarnvik_dlg.h"
+#include "undo_bound.h"
 
 namespace tarnvik::qt {
 
@@ -35,11 +40,13 @@ TarnvikWindow::TarnvikWindow(CTarnvikDlg& dlg, QWidget* parent)
     setFixedSize(platform::UnitsToPixelsX(t.width), platform::UnitsToPixelsY(t.height));
     setFont(fonts_.dialog);
     setSizeGripEnabled(false);
+    InstallAccessibleInterfaces();
 
     model_.SetMessageBoxHook([this](std::string_view text, std::string_view caption) {
         ShowMessageBox(this, text, caption);
     });
     BuildWidgets();
+    frameWatch_ = std::make_unique<FrameWatch>(*this, [this] { RepaintIfFrameChanged(); });
 }
 
 TarnvikWindow::~TarnvikWindow() {
@@ -66,8 +73,11 @@ void TarnvikWindow::ConnectUserInput(const Control& c, QWidget* w) {
         case ControlKind::InputBox:
             // textEdited is the user's edit only; program writes stay silent.
             connect(static_cast<QLineEdit*>(w), &QLineEdit::textEdited, this,
-                    [this, id](const QString& text) {
+                    [this, id, edit = static_cast<QLineEdit*>(w)](const QString& text) {
+                        // What the box showed before the edit: the model's text.
+                        const QString before = FromUtf8(model_.GetText(id));
                         model_.UserType(id, text.toStdString());
+                        if (UndoBound* bound = UndoBound::Of(*edit)) bound->AfterUserEdit(before);
                         AfterUserInput();
                     });
             break;
@@ -122,12 +132,30 @@ void TarnvikWindow::MirrorModel() {
     const auto controls = model_.Controls();
     for (std::size_t i = 0; i < controls.size(); ++i)
         MirrorControl(controls[i], *widgets_[i], fonts_, shownFonts_[i]);
+    MirrorAccessibleTexts();
     if (!iconShown_ && model_.IconSet()) {
         setWindowIcon(AppIcon());  // large and small
         iconShown_ = true;
     }
     mirroredRevision_ = model_.Revision();
     mirroredOnce_ = true;
+}
+
+void TarnvikWindow::MirrorAccessibleTexts() {
+    const auto controls = model_.Controls();
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const ControlKind kind = controls[i].kind;
+        // Labels and frames read as their own captions already.
+        if (kind != ControlKind::InputBox && kind != ControlKind::OutputBox &&
+            kind != ControlKind::Combo && kind != ControlKind::Radio)
+            continue;
+        const AccessibleText text = DescribeControl(model_, i);
+        QWidget& w = *widgets_[i];
+        const QString name = FromUtf8(text.name);
+        const QString description = FromUtf8(text.description);
+        if (w.accessibleName() != name) w.setAccessibleName(name);
+        if (w.accessibleDescription() != description) w.setAccessibleDescription(description);
+    }
 }
 
 QWidget* TarnvikWindow::ControlWidget(int id) const {
@@ -171,9 +199,7 @@ void TarnvikWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void TarnvikWindow::paintEvent(QPaintEvent* /*event*/) {
-    // The outer size includes the frame and caption bar the desktop adds;
-    // without a window manager it equals the client size.
-    paintedOuter_ = frameGeometry().size();
+    paintedOuter_ = OuterSize();
     QPainter painter(this);
     PaintLogo(painter, paintedOuter_);
 }
@@ -182,7 +208,19 @@ void TarnvikWindow::moveEvent(QMoveEvent* event) {
     QDialog::moveEvent(event);
     // A window manager that framed the window after its first paint changes
     // the outer size and so the logo's place.
-    if (paintedOuter_.isValid() && frameGeometry().size() != paintedOuter_) update();
+    RepaintIfFrameChanged();
+}
+
+void TarnvikWindow::RepaintIfFrameChanged() {
+    if (paintedOuter_.isValid() && OuterSize() != paintedOuter_) update();
+}
+
+QSize TarnvikWindow::OuterSize() const {
+    // From the native window, which reads the frame afresh once the window
+    // manager changed it; QWidget::frameGeometry() keeps the frame it saw
+    // first, often none, until the window moves or is shown again.
+    if (const QWindow* native = windowHandle()) return native->frameGeometry().size();
+    return frameGeometry().size();
 }
 
 }  // namespace tarnvik::qt

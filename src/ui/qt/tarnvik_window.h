@@ -6,6 +6,7 @@
 
 #include <QDialog>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "fonts.h"
@@ -16,6 +17,8 @@ class CTarnvikDlg;
 }
 
 namespace tarnvik::qt {
+
+class FrameWatch;
 
 class TarnvikWindow : public QDialog {
   public:
@@ -52,8 +55,17 @@ class TarnvikWindow : public QDialog {
     void BuildWidgets();
     void ConnectUserInput(const platform::Control& control, QWidget* widget);
     void SetTabOrder();
+    // The accessible names and descriptions from the model's labels and
+    // unit texts, where they changed.
+    void MirrorAccessibleTexts();
     // After each user event: mirror, and close once the model has ended.
     void AfterUserInput();
+    // The logo is placed by the outer size: paint again when the desktop
+    // changed the frame since the last paint.
+    void RepaintIfFrameChanged();
+    // The window's size with the frame and caption bar the desktop adds;
+    // without a window manager, the client size.
+    QSize OuterSize() const;
 
     CTarnvikDlg& dlg_;
     platform::Dialog& model_;
@@ -64,6 +76,7 @@ class TarnvikWindow : public QDialog {
     bool mirroredOnce_ = false;
     bool iconShown_ = false;
     QSize paintedOuter_;
+    std::unique_ptr<FrameWatch> frameWatch_;
 };
 
 }  // namespace tarnvik::qt

@@ -1,12 +1,13 @@
 // Draws the window's own art: the logo bitmap (139 x 45, 24 bits per pixel,
-// background 255,255,254) and the icon at 16, 32, 48 and 128 px. The
+// background 255,255,254) and the icon at 16, 32, 48 and 128 px (PNG, for
+// the desktop), the 16 and 32 px images also as 32-bit bitmaps with alpha
+// (for the window, which reads bitmaps without an image decoder). The
 // results are committed next to this file; run it again only to change them:
 //
 //   g++ -std=c++20 -fPIC make_art.cpp $(pkg-config --cflags --libs Qt6Gui) -o /tmp/make_art
 //   QT_QPA_PLATFORM=offscreen /tmp/make_art src/ui/qt/resources
 #include <QDir>
-#include <QFont>
-#include <QFontMetrics>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -49,40 +50,86 @@ void DrawEmblem(QPainter& p, const QRectF& box) {
     p.restore();
 }
 
-// The picture fills the lower half of the bitmap; the upper rows are
-// background. The logo's place follows the window's outer size, so with a
-// thin caption bar it rises towards the "Process conditions" frame above
-// it; the empty rows keep the picture clear of that frame.
+// The picture is a slim flow band along the bitmap's bottom rows; every
+// other pixel is background, drawn as transparent. The logo's place
+// follows the window's outer size, so it moves with the desktop's frame:
+// with no frame at all its top rows lie over the "Process conditions"
+// frame, and with a caption bar of up to 40 px and borders of up to 8 px
+// they sweep down across that frame's bottom edge. Only the rows below
+// that edge at every such frame stay clear of every control (the window
+// test checks all of them), so the picture keeps to those.
+constexpr int kPictureTop = 40;
+
 bool WriteLogo(const QString& dir) {
     QImage image(139, 45, QImage::Format_RGB32);
     image.fill(kBackground);
     QPainter p(&image);
+    p.setClipRect(QRect(0, kPictureTop, image.width(), image.height() - kPictureTop));
     p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    DrawEmblem(p, QRectF(3, 19, 25, 25));  // clear of the key pixel (10, 10)
-
-    QFont name(QStringLiteral("Liberation Sans"));
-    name.setWeight(QFont::Bold);
-    name.setLetterSpacing(QFont::AbsoluteSpacing, 1.5);
-    const QString title = QStringLiteral("TARNVIK");
-    for (int px = 24; px > 8; --px) {  // the largest size that fits beside the emblem
-        name.setPixelSize(px);
-        if (QFontMetrics(name).horizontalAdvance(title) <= 94 && QFontMetrics(name).height() <= 22)
-            break;
-    }
-    // The name in white on a blue bar: pure white pixels that are drawn,
-    // beside the background colour that is not.
+    const qreal height = image.height() - kPictureTop;
+    // A blue pill, the probe across it in teal, and white flow lines
+    // ending in an arrow head.
     p.setPen(Qt::NoPen);
     p.setBrush(kBlue);
-    p.drawRoundedRect(QRectF(32, 20, 105, 23), 4, 4);
-    p.setFont(name);
-    p.setPen(kWhite);
-    p.drawText(QRectF(32, 20, 105, 23), Qt::AlignCenter, title);
+    p.drawRoundedRect(QRectF(0.5, kPictureTop, image.width() - 1.0, height), height / 2,
+                      height / 2);
+    p.setBrush(kTeal);
+    p.drawRect(QRectF(9, kPictureTop, 4, height));
+    p.setRenderHint(QPainter::Antialiasing, false);
+    // Pure white pixels that are drawn, beside the background that is not.
+    for (int x = 19; x + 8 <= 119; x += 12) p.fillRect(QRect(x, kPictureTop + 2, 8, 1), kWhite);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(kWhite);
+    QPainterPath head;
+    head.moveTo(121, kPictureTop + 0.5);
+    head.lineTo(131, kPictureTop + height / 2);
+    head.lineTo(121, kPictureTop + height - 0.5);
+    head.closeSubpath();
+    p.drawPath(head);
     p.end();
 
     if (image.pixelColor(10, 10) != kBackground) return false;
     // Qt writes a 32-bit image as an uncompressed 24-bit BMP.
     return image.save(dir + QStringLiteral("/logo.bmp"), "BMP");
+}
+
+// An uncompressed bitmap, 32 bits per pixel, bottom-up, the fourth byte of
+// each pixel its alpha (not premultiplied).
+bool WriteBitmap32(const QImage& picture, const QString& path) {
+    const QImage image = picture.convertToFormat(QImage::Format_ARGB32);
+    const int width = image.width(), height = image.height();
+    const quint32 pixelBytes = static_cast<quint32>(width) * static_cast<quint32>(height) * 4;
+    QByteArray out;
+    auto put = [&out](quint32 value, int bytes) {
+        for (int i = 0; i < bytes; ++i) out.append(static_cast<char>((value >> (8 * i)) & 0xff));
+    };
+    out.append("BM");
+    put(14 + 40 + pixelBytes, 4);
+    put(0, 4);        // reserved
+    put(14 + 40, 4);  // offset of the pixels
+    put(40, 4);       // info header size
+    put(static_cast<quint32>(width), 4);
+    put(static_cast<quint32>(height), 4);
+    put(1, 2);   // planes
+    put(32, 2);  // bits per pixel
+    put(0, 4);   // no compression
+    put(pixelBytes, 4);
+    put(3780, 4);  // 96 dpi
+    put(3780, 4);
+    put(0, 4);
+    put(0, 4);
+    for (int y = height - 1; y >= 0; --y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < width; ++x) {
+            const QRgb p = line[x];
+            out.append(static_cast<char>(qBlue(p)));
+            out.append(static_cast<char>(qGreen(p)));
+            out.append(static_cast<char>(qRed(p)));
+            out.append(static_cast<char>(qAlpha(p)));
+        }
+    }
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(out) == out.size();
 }
 
 bool WriteIcon(const QString& dir, int size) {
@@ -92,7 +139,9 @@ bool WriteIcon(const QString& dir, int size) {
     p.setRenderHint(QPainter::Antialiasing);
     DrawEmblem(p, QRectF(0.5, 0.5, size - 1.0, size - 1.0));
     p.end();
-    return image.save(dir + QStringLiteral("/icon-%1.png").arg(size), "PNG");
+    const bool forWindow = size == 16 || size == 32;
+    return image.save(dir + QStringLiteral("/icon-%1.png").arg(size), "PNG") &&
+           (!forWindow || WriteBitmap32(image, dir + QStringLiteral("/icon-%1.bmp").arg(size)));
 }
 
 }  // namespace
