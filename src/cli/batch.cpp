@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "cli/pipe_option.h"
 #include "cli/result_output.h"
 #include "sizing/window_session.h"
 
@@ -28,8 +29,9 @@ std::string WithoutTag(std::string_view what) {
     return std::string(what);
 }
 
-// Reads a line's object into option values; an error text on failure.
-std::string ReadOptions(std::string_view line, OptionValues& values) {
+// Reads a line's object into option values, a pipe's inner diameter as
+// the diameter (pipeName its canonical name); an error text on failure.
+std::string ReadOptions(std::string_view line, OptionValues& values, std::string& pipeName) {
     // A key given twice would otherwise silently keep only one of its
     // values; the parser callback sees every key of the top-level object.
     std::vector<std::string> keys;
@@ -55,12 +57,21 @@ std::string ReadOptions(std::string_view line, OptionValues& values) {
     }
     if (!object.is_object()) return "a line must be one JSON object of option names and texts";
     if (!duplicate.empty()) return "key \"" + duplicate + "\" is given twice";
+    const Json* pipe = nullptr;
     for (const auto& [key, value] : object.items()) {
+        if (key == "pipe") {
+            pipe = &value;
+            continue;
+        }
         const sizing::WindowOption* option = sizing::FindWindowOption(key);
         if (!option) return "unknown key \"" + key + "\"; the keys are the option names";
         if (!value.is_string())
             return "the value of \"" + key + "\" must be a string, as typed into the window";
         values[option->opt] = value.get<std::string>();
+    }
+    if (pipe) {
+        if (!pipe->is_string()) return "the value of \"pipe\" must be a string, a pipe's name";
+        return TypePipe(pipe->get<std::string>(), "", values, pipeName);
     }
     return "";
 }
@@ -76,12 +87,16 @@ std::string BatchLine(std::string_view line, bool& ok) {
 std::string BatchLine(std::string_view line, const CTarnvikDlg& started, bool& ok) {
     ok = false;
     OptionValues values;
-    if (std::string problem = ReadOptions(line, values); !problem.empty())
+    std::string pipeName;
+    if (std::string problem = ReadOptions(line, values, pipeName); !problem.empty())
         return ErrorLine(problem);
     // Each line gets a fresh window: a copy of one started once, so that
     // the start-up sequence does not run again for every line.
     sizing::WindowSession session(started);
-    if (auto error = session.Apply(values)) return ErrorLine(error->Describe(""));
+    if (auto error = session.Apply(values)) {
+        error->NamePipe(pipeName);
+        return ErrorLine(error->Describe(""));
+    }
     ok = true;
     return DumpLine(ResultsJson(session.Read()));
 }
