@@ -324,6 +324,12 @@ TEST(RangeChartOf, NoSelectionHighlightsNothing) {
     const std::string svg = sizing::RangeChartSvg(chart);
     EXPECT_EQ(svg.find("Current selection"), std::string::npos);
     EXPECT_EQ(svg.find("highlighted"), std::string::npos);
+    // Nothing else to explain either: no legend, and no room kept for one.
+    EXPECT_EQ(svg.find("class=\"legend\""), std::string::npos);
+    const sizing::ChartGeometry g = LayoutRangeChart(chart);
+    EXPECT_FALSE(g.legend);
+    EXPECT_LT(g.height,
+              LayoutRangeChart(sizing::RangeChartOf("QA30", rows, {"DN15", "", ""})).height);
 }
 
 }  // namespace

@@ -69,7 +69,7 @@ TEST(FinderChart, DrawsTheFitsBestFirstAgainstTheRequiredRange) {
     ASSERT_TRUE(chart.required);
     EXPECT_EQ(chart.required->highText, "400");
     EXPECT_EQ(chart.unit, "sm3/h");  // every fit shows it
-    EXPECT_EQ(chart.title, "Sensors for 5 \xE2\x80\x93 400 sm3/h, best fit first");
+    EXPECT_EQ(chart.title, "Sensors for 5 \xE2\x80\x93 400 m3/h, best fit first");
     EXPECT_NE(chart.description.find("Left out: QA30, QA50, QA70, QA90 (free diameter"),
               std::string::npos)
         << chart.description;

@@ -32,9 +32,9 @@ bool DiameterList::AnyPipe() const {
 void PipeOption::Add(CLI::App& app, bool repeatable) {
     app_ = &app;
     std::string help =
-        "a pipe by its trade name, e.g. \"NPS 2 Sch 40\", \"2in sch40\", \"DN50 M\": its inner "
-        "diameter in the place of --diameter (tarnvik-calc pipes lists them)";
-    if (repeatable) help += "; may be repeated, and mixed with --diameter";
+        "pipe by trade name (\"NPS 2 Sch 40\", \"2in sch40\", \"DN50 M\"): its inner "
+        "diameter instead of --diameter; see tarnvik-calc pipes";
+    if (repeatable) help += "; may be repeated, mixed with --diameter";
     option_ = app.add_option("--pipe", names_, help)->type_name("NAME");
     if (!repeatable) option_->expected(1)->multi_option_policy(CLI::MultiOptionPolicy::Throw);
 }

@@ -45,8 +45,7 @@ void PrintText(std::ostream& out, const std::vector<const PipeStandard*>& standa
 
 void PipesCommand::Add(CLI::App& parent) {
     app_ = parent.add_subcommand(
-        "pipes",
-        "the pipe sizes --pipe takes, with their outside diameter, wall and inner diameter");
+        "pipes", "the pipe sizes --pipe takes: outside diameter, wall, inner diameter");
     app_->add_option("--standard", standard_,
                      "only this standard: EN 10255, ASME B36.10M or ASME B36.19M")
         ->type_name("ID");

@@ -96,10 +96,8 @@ SheetDate SheetDateOf(const char* sourceDateEpoch) {
 }
 
 CLI::App& SheetCommand::Add(CLI::App& parent) {
-    app_ = parent.add_subcommand(
-        "sheet",
-        "the sizing sheet of one calculation: a printable HTML page with the inputs, "
-        "the results and the range chart");
+    app_ = parent.add_subcommand("sheet",
+                                 "the sizing sheet of one calculation: a printable HTML page");
     app_->add_option("-o,--output", output_, "the HTML file to write; - for standard output")
         ->type_name("FILE");
     app_->add_option("--title", title_, "the sheet's title (default \"Sizing sheet\")")

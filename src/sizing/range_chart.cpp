@@ -285,7 +285,6 @@ ChartGeometry LayoutRangeChart(const RangeChart& chart) {
     const double barHeight = dense ? kDenseBarHeight : kBarHeight;
     g.plotBottom =
         g.plotTop + g.rowHeight * static_cast<double>(std::max<std::size_t>(1, chart.bars.size()));
-    g.height = g.plotBottom + kAxisLabels + kAxisCaption + kLegend + kMargin;
 
     const double minimumOfAxis = std::pow(10.0, g.firstDecade);
     for (std::size_t i = 0; i < chart.bars.size(); ++i) {
@@ -308,6 +307,13 @@ ChartGeometry LayoutRangeChart(const RangeChart& chart) {
         g.requiredX1 = g.X(chart.required->high);
         if (*g.requiredX1 < *g.requiredX0) std::swap(*g.requiredX0, *g.requiredX1);
     }
+    g.legend = g.requiredX0.has_value() ||
+               std::any_of(chart.bars.begin(), chart.bars.end(),
+                           [](const RangeBar& b) { return b.highlighted; }) ||
+               std::any_of(g.bars.begin(), g.bars.end(), [](const BarGeometry& b) {
+                   return b.drawn && (b.openStart || b.clippedStart);
+               });
+    g.height = g.plotBottom + kAxisLabels + kAxisCaption + (g.legend ? kLegend : 0.0) + kMargin;
     return g;
 }
 
@@ -442,6 +448,10 @@ std::string RangeChartSvg(const RangeChart& chart) {
     svg.Close("g");
 
     // Legend: what the fills, the band and the arrowhead mean.
+    if (!g.legend) {
+        svg.Close("svg");
+        return svg.Take();
+    }
     svg.Open("g", "class=\"legend\"");
     svg.Raw("\n");
     double x = kMargin;

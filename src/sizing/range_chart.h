@@ -67,6 +67,9 @@ struct ChartGeometry {
     std::vector<BarGeometry> bars;  // one per bar of the chart, in order
     std::optional<double> requiredX0;
     std::optional<double> requiredX1;
+    // Below the axis, when there is something to explain: highlighted
+    // bars, the required range, or a bar that starts at the axis' end.
+    bool legend = false;
 
     // The x of a flow, held inside the plot; the left end for a flow that
     // is not above zero.

@@ -48,7 +48,9 @@ RangeChart FinderChart(const FindResult& found, const RequiredRange& required,
     for (const FoundRow& c : rows)
         if (c.row.results[result::kMaxFlowUnit] != chart.unit) chart.unit = unit;
 
-    const std::string span = required.lowText + kEnDash + required.highText + " " + chart.unit;
+    // The question as asked; the axis and the band speak the rows' unit.
+    const std::string span =
+        required.lowText + kEnDash + required.highText + " " + std::string(unit);
     if (fits) {
         chart.title = "Sensors for " + span + ", best fit first";
         chart.description =

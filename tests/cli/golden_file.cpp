@@ -90,9 +90,11 @@ std::vector<GoldenCase> ReadGoldenFile(const std::string& path) {
                 throw std::runtime_error(where + ": the command must start with tarnvik-calc");
             auto pipe = std::find(word, words.end(), "|");
             if (pipe != words.end()) {
-                if (words.end() - pipe != 4 || pipe[1] != "grep" || pipe[2] != "-E")
-                    throw std::runtime_error(where + ": the only filter is | grep -E 'REGEX'");
-                c.filter = pipe[3];
+                c.filterOut = words.end() - pipe == 5 && pipe[2] == "-v";
+                const auto e = pipe + (c.filterOut ? 3 : 2);
+                if (words.end() - e != 2 || pipe[1] != "grep" || e[0] != "-E")
+                    throw std::runtime_error(where + ": the only filter is | grep [-v] -E 'REGEX'");
+                c.filter = e[1];
                 std::regex(c.filter, std::regex::extended);  // throws for a malformed one
             }
             c.arguments.assign(word + 1, pipe);
@@ -123,7 +125,7 @@ std::string Filtered(const GoldenCase& c, const std::string& out) {
     std::istringstream lines(out);
     std::string kept;
     for (std::string line; std::getline(lines, line);)
-        if (std::regex_search(line, pattern)) kept += line + '\n';
+        if (std::regex_search(line, pattern) != c.filterOut) kept += line + '\n';
     return kept;
 }
 

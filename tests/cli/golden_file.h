@@ -6,6 +6,7 @@
 //   $ NAME=value tarnvik-calc ...                an environment variable for the command
 //   $ tarnvik-calc ... | grep -E 'REGEX'          only the lines of standard output that
 //                                                match the extended regular expression
+//   $ tarnvik-calc ... | grep -v -E 'REGEX'       only those that do not match it
 //   < {"sensor":"QA70"}                          a line of standard input ("<" alone: empty)
 //   Profile factor ...                           expected standard output, verbatim
 //   ! tarnvik-calc: ...                          an expected line of standard error
@@ -26,6 +27,7 @@ struct GoldenCase {
     std::vector<std::string> arguments;    // without the program name
     std::vector<std::string> environment;  // "NAME=value" entries
     std::string filter;                    // an extended regular expression; empty: none
+    bool filterOut = false;                // keep the lines that do not match it
     std::string commandLine;               // the "$" line as written
     std::vector<std::string> inputLines;
     std::string input;  // the input lines, each ended by a newline
