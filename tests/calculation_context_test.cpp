@@ -6,9 +6,9 @@
 #include <utility>
 #include <vector>
 
-#include "sizing/pipe_standards.h"
 #include "sizing/window_options.h"
 #include "sizing/window_session.h"
+#include "sizing/pipe_standards.h"
 #include "window_fixture.h"
 
 namespace tarnvik {
