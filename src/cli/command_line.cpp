@@ -177,8 +177,8 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
         ->excludes(tableCsv)
         ->excludes(tableJson);
     tableCommand->footer(
-        "Types with a free diameter take one row per --diameter (or the window's first "
-        "diameter) and range.");
+        "Types with a free diameter take one row per --diameter or --pipe (or the window's "
+        "first diameter) and range.");
 
     CLI::App* findCommand = app.add_subcommand(
         "find", "the sensor types, sections and ranges that measure a flow range");
@@ -205,7 +205,7 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
     findCommand->footer(
         "Lists every sensor type / section / range whose minimum flow is at most X and whose "
         "maximum flow is at least Y, best fit first. Types with a free diameter are considered "
-        "only with --diameter. Exit status 1 when nothing fits.");
+        "only with --diameter or --pipe. Exit status 1 when nothing fits.");
 
     PipesCommand pipesCommand;
     pipesCommand.Add(app);
