@@ -111,16 +111,10 @@ int UsageError(std::ostream& err, const std::string& message) {
 
 int RunWindow(OptionValues values, const std::optional<std::string>& pipe, bool json,
               std::ostream& out, std::ostream& err) {
-    std::string pipeName;
-    if (pipe) {
-        if (std::string e = TypePipe(*pipe, "--", values, pipeName); !e.empty())
-            return UsageError(err, e);
-    }
     sizing::WindowSession session;
-    if (auto error = session.Apply(values)) {
-        error->NamePipe(pipeName);
-        return UsageError(err, error->Describe("--"));
-    }
+    std::string pipeName;
+    if (std::string e = ApplyWithPipe(session, values, pipe, pipeName); !e.empty())
+        return UsageError(err, e);
     if (json) {
         out << DumpLine(ResultsJson(session.Read())) << '\n';
     } else {

@@ -23,6 +23,18 @@ std::string TypePipe(std::string_view name, std::string_view optionPrefix,
     return "";
 }
 
+std::string ApplyWithPipe(sizing::WindowSession& session, sizing::OptionValues& values,
+                          const std::optional<std::string>& pipe, std::string& canonical) {
+    if (pipe) {
+        if (std::string e = TypePipe(*pipe, "--", values, canonical); !e.empty()) return e;
+    }
+    if (auto error = session.Apply(values)) {
+        error->NamePipe(canonical);
+        return error->Describe("--");
+    }
+    return "";
+}
+
 bool DiameterList::AnyPipe() const {
     for (const std::string& p : pipes)
         if (!p.empty()) return true;

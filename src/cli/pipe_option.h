@@ -10,6 +10,7 @@
 
 #include "sizing/pipe_standards.h"
 #include "sizing/window_options.h"
+#include "sizing/window_session.h"
 
 namespace CLI {
 class App;
@@ -32,6 +33,13 @@ PipeChoice ChoosePipe(std::string_view name, std::string_view optionName);
 // optionPrefix is "--" on the command line and "" for a batch key.
 std::string TypePipe(std::string_view name, std::string_view optionPrefix,
                      sizing::OptionValues& values, std::string& canonical);
+
+// Drives a fresh window with values, the pipe (when given) typed as the
+// diameter, which values then holds, as the calculator and the sheet do;
+// the message of what went wrong (naming the pipe where its diameter was
+// refused), or empty.
+std::string ApplyWithPipe(sizing::WindowSession& session, sizing::OptionValues& values,
+                          const std::optional<std::string>& pipe, std::string& canonical);
 
 // Diameters to try in the order given, each with the pipe it came from.
 struct DiameterList {

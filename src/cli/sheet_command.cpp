@@ -123,16 +123,10 @@ int SheetCommand::Run(sizing::OptionValues values, const std::optional<std::stri
     const SheetDate date = SheetDateOf(sourceDateEpoch);
     if (!date.error.empty()) return Fail(err, date.error, kExitUsage);
 
-    std::string pipeName;
-    if (pipe) {
-        if (std::string e = TypePipe(*pipe, "--", values, pipeName); !e.empty())
-            return Fail(err, e, kExitUsage);
-    }
     sizing::WindowSession session;
-    if (auto error = session.Apply(values)) {
-        error->NamePipe(pipeName);
-        return Fail(err, error->Describe("--"), kExitUsage);
-    }
+    std::string pipeName;
+    if (std::string e = ApplyWithPipe(session, values, pipe, pipeName); !e.empty())
+        return Fail(err, e, kExitUsage);
 
     sizing::SizingSheet sheet;
     sheet.title = title_;
