@@ -299,5 +299,38 @@ TEST(RangeChartOf, FreeDiametersAndTypesWithoutRanges) {
         << qa80.description;
 }
 
+TEST(RangeChartOf, PipesNameTheirRows) {
+    const std::vector<sizing::RangeRow> rows = {
+        {"", "52.48", "S", "10.0", "900.0", "m3/h", "NPS 2 Sch 40"},
+        {"", "52.48", "HS", "10.0", "1100.0", "m3/h", "NPS 2 Sch 40"},
+        {"", "80", "S", "20.0", "2000.0", "m3/h"}};
+    const RangeChart chart = sizing::RangeChartOf("QA70", rows, {"", "52.48", "HS"});
+    EXPECT_EQ(chart.bars[0].label, "QA70 NPS 2 Sch 40 S");
+    EXPECT_EQ(chart.bars[2].label, "QA70 80 mm S");
+    EXPECT_TRUE(chart.bars[1].highlighted);
+    EXPECT_NE(chart.description.find("the current selection, NPS 2 Sch 40, range HS."),
+              std::string::npos)
+        << chart.description;
+}
+
+// A table of every range has no current selection: nothing stands out, and
+// the legend has no key for what is not there.
+TEST(RangeChartOf, NoSelectionHighlightsNothing) {
+    const std::vector<sizing::RangeRow> rows = {{"", "", "", "1.0", "9.0", "m3/h"},
+                                                {"DN15", "16.1", "", "0.5", "120.0", "m3/h"}};
+    const RangeChart chart = sizing::RangeChartOf("QA30", rows, {});
+    for (const RangeBar& bar : chart.bars) EXPECT_FALSE(bar.highlighted) << bar.label;
+    EXPECT_EQ(chart.description.find("Highlighted"), std::string::npos) << chart.description;
+    const std::string svg = sizing::RangeChartSvg(chart);
+    EXPECT_EQ(svg.find("Current selection"), std::string::npos);
+    EXPECT_EQ(svg.find("highlighted"), std::string::npos);
+    // Nothing else to explain either: no legend, and no room kept for one.
+    EXPECT_EQ(svg.find("class=\"legend\""), std::string::npos);
+    const sizing::ChartGeometry g = LayoutRangeChart(chart);
+    EXPECT_FALSE(g.legend);
+    EXPECT_LT(g.height,
+              LayoutRangeChart(sizing::RangeChartOf("QA30", rows, {"DN15", "", ""})).height);
+}
+
 }  // namespace
 }  // namespace tarnvik

@@ -46,6 +46,14 @@ INSTANTIATE_TEST_SUITE_P(
         BadRequest{"diameter_with_sections", Request({{"sensor", "QA40"}}, {"25"}),
                    "diameter \"25\" cannot be used now: the box is disabled (sensor QA40, gas "
                    "Air, reference standard); available: none"},
+        // A pipe's diameter is refused as the pipe, in the words of the window.
+        BadRequest{"pipe_with_sections",
+                   {.options = {{"sensor", "QA40"}},
+                    .diameters = {"52.48"},
+                    .pipes = {"NPS 2 Sch 40"},
+                    .optionPrefix = ""},
+                   "pipe \"NPS 2 Sch 40\" cannot be used now: the box is disabled (sensor QA40, "
+                   "gas Air, reference standard); available: none"},
         // Rows that fail part way give no half table.
         BadRequest{"unit_not_offered", Request({{"sensor", "QA10"}, {"unit", "t/h"}}),
                    "unit \"t/h\" cannot be used now: that choice is disabled (sensor QA10, gas "
@@ -90,6 +98,23 @@ TEST(RangeTable, TypeWithoutRangesHasOneRowPerSection) {
     sizing::WindowSession qa80;
     ASSERT_FALSE(qa80.Apply(sizing::Opt::Sensor, "QA80").has_value());
     EXPECT_EQ(sections, qa80.Items(id::kSection));
+}
+
+// A pipe only names its diameter's rows: they are what the typed diameter
+// gives, in the order the diameters were given.
+TEST(RangeTable, RowsNameThePipeTheirDiameterCameFrom) {
+    const std::vector<OptionText> options = {{"sensor", "QA30"}, {"unit", "m3/h"}};
+    TableRequest request = Request(options, {"80", "52.48"});
+    request.pipes = {"", "NPS 2 Sch 40"};
+    const TableResult named = RangeTable(request);
+    const TableResult typed = RangeTable(Request(options, {"80", "52.48"}));
+    ASSERT_EQ(named.error, "");
+    ASSERT_EQ(named.rows.size(), typed.rows.size());
+    for (std::size_t i = 0; i < named.rows.size(); ++i) {
+        EXPECT_EQ(named.rows[i].pipe, i < named.rows.size() / 2 ? "" : "NPS 2 Sch 40") << i;
+        EXPECT_EQ(named.rows[i].diameter, typed.rows[i].diameter) << i;
+        EXPECT_EQ(named.rows[i].results, typed.rows[i].results) << i;
+    }
 }
 
 }  // namespace

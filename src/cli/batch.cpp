@@ -4,6 +4,7 @@
 
 #include "cli/batch_options.h"
 #include "cli/line_reader.h"
+#include "cli/pipe_option.h"
 #include "cli/result_output.h"
 #include "sizing/window_session.h"
 
@@ -35,12 +36,21 @@ std::string BatchLine(std::string_view line, bool& ok) {
 std::string BatchLine(std::string_view line, const CTarnvikDlg& started, bool& ok) {
     ok = false;
     sizing::OptionValues values;
-    if (std::string problem = ReadBatchOptions(line, values); !problem.empty())
+    std::optional<std::string> pipe;
+    if (std::string problem = ReadBatchOptions(line, values, pipe); !problem.empty())
         return ErrorLine(problem);
+    std::string pipeName;
+    if (pipe) {
+        if (std::string problem = TypePipe(*pipe, "", values, pipeName); !problem.empty())
+            return ErrorLine(problem);
+    }
     // Each line gets a fresh window: a copy of one started once, so that
     // the start-up sequence does not run again for every line.
     sizing::WindowSession session(started);
-    if (auto error = session.Apply(values)) return ErrorLine(error->Describe(""));
+    if (auto error = session.Apply(values)) {
+        error->NamePipe(pipeName);
+        return ErrorLine(error->Describe(""));
+    }
     ok = true;
     std::string answer;
     AppendResultsLine(answer, session.Read());

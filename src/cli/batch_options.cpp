@@ -37,7 +37,8 @@ class OptionEvents {
     using string_t = Json::string_t;
     using binary_t = Json::binary_t;
 
-    explicit OptionEvents(sizing::OptionValues& values) : values_(values) {}
+    OptionEvents(sizing::OptionValues& values, std::optional<std::string>& pipe)
+        : values_(values), pipe_(pipe) {}
 
     bool null() { return Scalar(); }
     bool boolean(bool) { return Scalar(); }
@@ -47,10 +48,12 @@ class OptionEvents {
     bool binary(binary_t&) { return Scalar(); }
 
     bool string(string_t& value) {
-        if (!IsItemValue() || !option_) return true;
+        if (!IsItemValue() || (!option_ && !pipeKey_)) return true;
         // A box text ends at a NUL, so "12\u0000" would read as 12.
         if (value.find('\0') != std::string::npos) {
-            NoteItem("the value of \"" + std::string(option_->name) + "\" holds a NUL character");
+            NoteItem("the value of \"" + std::string(KeyName()) + "\" holds a NUL character");
+        } else if (pipeKey_) {
+            pipe_ = std::move(value);
         } else {
             values_[option_->opt] = std::move(value);
         }
@@ -67,9 +70,11 @@ class OptionEvents {
 
     bool key(string_t& key) {
         if (depth_ != 1) return true;
-        option_ = sizing::FindWindowOption(key);
+        // "pipe" names a pipe whose inner diameter stands for the diameter.
+        pipeKey_ = key == kPipeKey;
+        option_ = pipeKey_ ? nullptr : sizing::FindWindowOption(key);
         if (duplicate_.empty() && !FirstTime(key)) duplicate_ = key;
-        if (!option_ && item_.empty())
+        if (!option_ && !pipeKey_ && item_.empty())
             NoteItem("unknown key " + Quoted(key) + "; the keys are the option names");
         return true;
     }
@@ -91,11 +96,15 @@ class OptionEvents {
     bool IsItemValue() const { return object_ && depth_ == 1; }
 
     bool Scalar() {
-        if (IsItemValue() && option_)
+        if (IsItemValue() && pipeKey_)
+            NoteItem("the value of \"pipe\" must be a string, a pipe's name");
+        else if (IsItemValue() && option_)
             NoteItem("the value of \"" + std::string(option_->name) +
                      "\" must be a string, as typed into the window");
         return true;
     }
+
+    std::string_view KeyName() const { return pipeKey_ ? kPipeKey : option_->name; }
 
     bool Open() {
         Scalar();
@@ -115,6 +124,11 @@ class OptionEvents {
     // Option names are told apart without storing them; only other keys,
     // already an error, are kept, for a duplicate to be named first.
     bool FirstTime(const std::string& key) {
+        if (pipeKey_) {
+            const bool first = !pipeSeen_;
+            pipeSeen_ = true;
+            return first;
+        }
         if (!option_) return others_.insert(key).second;
         const std::size_t i = static_cast<std::size_t>(option_->opt);
         const bool first = !seen_[i];
@@ -126,7 +140,12 @@ class OptionEvents {
         if (item_.empty()) item_ = std::move(problem);
     }
 
+    static constexpr std::string_view kPipeKey = "pipe";
+
     sizing::OptionValues& values_;
+    std::optional<std::string>& pipe_;
+    bool pipeKey_ = false;  // the last key at depth 1 was "pipe"
+    bool pipeSeen_ = false;
     std::size_t depth_ = 0;
     bool object_ = false;
     const sizing::WindowOption* option_ = nullptr;  // of the last key at depth 1
@@ -139,11 +158,12 @@ class OptionEvents {
 
 }  // namespace
 
-std::string ReadBatchOptions(std::string_view line, sizing::OptionValues& values) {
+std::string ReadBatchOptions(std::string_view line, sizing::OptionValues& values,
+                             std::optional<std::string>& pipe) {
     // The parser takes a NUL byte for the end of its input and would let
     // whatever follows it pass unread.
     if (line.find('\0') != std::string_view::npos) return "malformed line: a NUL byte";
-    OptionEvents events(values);
+    OptionEvents events(values, pipe);
     Json::sax_parse(line.begin(), line.end(), &events);
     return events.Problem();
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,10 +17,12 @@ namespace tarnvik::cli {
 inline constexpr std::size_t kMaxJsonNesting = 100;
 
 // An error text for a line that is not one object of known option names
-// with string values, empty on success. The errors a line can have are
+// with string values, empty on success. The key "pipe", a pipe's name, is
+// not a window option: its value goes to pipe. The errors a line can have are
 // reported in a fixed order: a NUL byte, malformed JSON or nesting past
 // the limit, not an object, a key given twice, then the first key or
 // value in the line that is not accepted.
-std::string ReadBatchOptions(std::string_view line, sizing::OptionValues& values);
+std::string ReadBatchOptions(std::string_view line, sizing::OptionValues& values,
+                             std::optional<std::string>& pipe);
 
 }  // namespace tarnvik::cli

@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -11,7 +12,10 @@
 #include "cli/catalogue_listing.h"
 #include "cli/find_command.h"
 #include "cli/parse_errors.h"
+#include "cli/pipe_option.h"
+#include "cli/pipes_command.h"
 #include "cli/result_output.h"
+#include "cli/sheet_command.h"
 #include "cli/table_command.h"
 #include "sizing/window_options.h"
 #include "sizing/window_session.h"
@@ -52,7 +56,10 @@ Examples:
   tarnvik-calc --sensor QA70 --unit kg/h --process-pressure 7
   tarnvik-calc --sensor QA30 --diameter 80 --gas CO2 --json
   tarnvik-calc table --sensor QA40 --unit m3/h
-  tarnvik-calc find --unit m3/h --min-flow 5 --max-flow 400)";
+  tarnvik-calc find --unit m3/h --min-flow 5 --max-flow 400
+  tarnvik-calc find --unit m3/h --min-flow 5 --max-flow 400 --pipe "NPS 3 Sch 40"
+  tarnvik-calc sheet --sensor QA30 --pipe "2in sch40" --project "Hall B" -o sheet.html
+  tarnvik-calc pipes --standard "ASME B36.10M")";
 
 static_assert(kMaxLineBytes == 1024 * 1024 && kMaxJsonNesting == 100,
               "the help text names the batch limits");
@@ -110,9 +117,12 @@ int UsageError(std::ostream& err, const std::string& message) {
     return kExitUsage;
 }
 
-int RunWindow(const OptionValues& values, bool json, std::ostream& out, std::ostream& err) {
+int RunWindow(OptionValues values, const std::optional<std::string>& pipe, bool json,
+              std::ostream& out, std::ostream& err) {
     sizing::WindowSession session;
-    if (auto error = session.Apply(values)) return UsageError(err, error->Describe("--"));
+    std::string pipeName;
+    if (std::string e = ApplyWithPipe(session, values, pipe, pipeName); !e.empty())
+        return UsageError(err, e);
     if (json) {
         out << DumpLine(ResultsJson(session.Read())) << '\n';
     } else {
@@ -143,6 +153,8 @@ int RunMode(int argc, const char* const* argv, ByteSource& in, std::ostream& out
 
     WindowOptionBinding window;
     window.Add(app, {});
+    PipeOption pipe;
+    pipe.Add(app, false);
     bool json = false;
     bool batch = false;
     bool list = false;
@@ -154,21 +166,31 @@ int RunMode(int argc, const char* const* argv, ByteSource& in, std::ostream& out
         "table", "every measuring section and range of one sensor type, one row each");
     WindowOptionBinding tableWindow;
     tableWindow.Add(*tableCommand, {Opt::Section, Opt::Range}, true);
+    PipeOption tablePipes;
+    tablePipes.Add(*tableCommand, true);
     TableFormat tableFormat = TableFormat::Text;
-    CLI::Option* csv = tableCommand->add_flag_callback(
+    CLI::Option* tableCsv = tableCommand->add_flag_callback(
         "--csv", [&] { tableFormat = TableFormat::Csv; },
         "comma-separated values with a header line");
     CLI::Option* tableJson = tableCommand->add_flag_callback(
         "--json", [&] { tableFormat = TableFormat::Json; }, "a JSON array of row objects");
-    csv->excludes(tableJson);
+    tableCsv->excludes(tableJson);
+    tableCommand
+        ->add_flag_callback(
+            "--svg", [&] { tableFormat = TableFormat::Svg; },
+            "an SVG chart: a bar from minimum to maximum flow per row, on a logarithmic axis")
+        ->excludes(tableCsv)
+        ->excludes(tableJson);
     tableCommand->footer(
-        "Types with a free diameter take one row per --diameter (or the window's first "
-        "diameter) and range.");
+        "Types with a free diameter take one row per --diameter or --pipe (or the window's "
+        "first diameter) and range.");
 
     CLI::App* findCommand = app.add_subcommand(
         "find", "the sensor types, sections and ranges that measure a flow range");
     WindowOptionBinding findWindow;
     findWindow.Add(*findCommand, {Opt::Sensor, Opt::Section, Opt::Range}, true);
+    PipeOption findPipes;
+    findPipes.Add(*findCommand, true);
     std::string minFlow;
     std::string maxFlow;
     findCommand->add_option("--min-flow", minFlow, "smallest flow to measure, in --unit")
@@ -177,12 +199,27 @@ int RunMode(int argc, const char* const* argv, ByteSource& in, std::ostream& out
     findCommand->add_option("--max-flow", maxFlow, "largest flow to measure, in --unit")
         ->type_name("Y")
         ->required();
-    bool findJson = false;
-    findCommand->add_flag("--json", findJson, "print the findings as one JSON object");
+    FindFormat findFormat = FindFormat::Text;
+    CLI::Option* findJson = findCommand->add_flag_callback(
+        "--json", [&] { findFormat = FindFormat::Json; }, "print the findings as one JSON object");
+    findCommand
+        ->add_flag_callback(
+            "--svg", [&] { findFormat = FindFormat::Svg; },
+            "an SVG chart of the fits (or the nearest), the required range marked")
+        ->excludes(findJson);
     findCommand->footer(
         "Lists every sensor type / section / range whose minimum flow is at most X and whose "
         "maximum flow is at least Y, best fit first. Types with a free diameter are considered "
-        "only with --diameter. Exit status 1 when nothing fits.");
+        "only with --diameter or --pipe. Exit status 1 when nothing fits.");
+
+    PipesCommand pipesCommand;
+    pipesCommand.Add(app);
+    SheetCommand sheetCommand;
+    CLI::App& sheetApp = sheetCommand.Add(app);
+    WindowOptionBinding sheetWindow;
+    sheetWindow.Add(sheetApp, {});
+    PipeOption sheetPipe;
+    sheetPipe.Add(sheetApp, false);
 
     try {
         app.parse(argc, argv);
@@ -190,28 +227,37 @@ int RunMode(int argc, const char* const* argv, ByteSource& in, std::ostream& out
         return ReportParseError(app, e, out, err);
     }
 
-    const bool subcommand = tableCommand->parsed() || findCommand->parsed();
-    if (subcommand && (window.AnyGiven() || json || batch || list))
+    const bool subcommand = tableCommand->parsed() || findCommand->parsed() ||
+                            pipesCommand.Parsed() || sheetCommand.Parsed();
+    const bool windowGiven = window.AnyGiven() || pipe.Given();
+    if (subcommand && (windowGiven || json || batch || list))
         return UsageError(err, "options of the calculator go after the subcommand name");
-    if (tableCommand->parsed()) {
-        return RunTableCommand(tableWindow.Values(), tableWindow.Diameters(), tableFormat, out,
-                               err);
+    if (tableCommand->parsed() || findCommand->parsed()) {
+        DiameterList diameters;
+        const bool table = tableCommand->parsed();
+        const std::string e = table ? tablePipes.Merge(tableWindow.Diameters(), diameters)
+                                    : findPipes.Merge(findWindow.Diameters(), diameters);
+        if (!e.empty()) return UsageError(err, (table ? "" : "find: ") + e);
+        if (table) return RunTableCommand(tableWindow.Values(), diameters, tableFormat, out, err);
+        return RunFindCommand(findWindow.Values(), diameters, minFlow, maxFlow, findFormat, out,
+                              err);
     }
-    if (findCommand->parsed()) {
-        return RunFindCommand(findWindow.Values(), findWindow.Diameters(), minFlow, maxFlow,
-                              findJson, out, err);
+    if (pipesCommand.Parsed()) return pipesCommand.Run(out, err);
+    if (sheetCommand.Parsed()) {
+        return sheetCommand.Run(sheetWindow.Values(), sheetPipe.Name(),
+                                std::getenv("SOURCE_DATE_EPOCH"), out, err);
     }
     if (list) {
-        if (window.AnyGiven() || json || batch) return UsageError(err, "--list takes no options");
+        if (windowGiven || json || batch) return UsageError(err, "--list takes no options");
         PrintCatalogue(out);
         return kExitOk;
     }
     if (batch) {
-        if (window.AnyGiven())
+        if (windowGiven)
             return UsageError(err, "--batch takes its options from the input lines only");
         return RunBatchMode(in, out, err);
     }
-    return RunWindow(window.Values(), json, out, err);
+    return RunWindow(window.Values(), pipe.Name(), json, out, err);
 }
 
 }  // namespace

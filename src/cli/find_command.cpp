@@ -3,7 +3,9 @@
 #include "cli/command_line.h"
 #include "cli/result_output.h"
 #include "cli/text_table.h"
+#include "sizing/plain_decimal.h"
 #include "sizing/sensor_finder.h"
+#include "sizing/sizing_charts.h"
 
 namespace tarnvik::cli {
 
@@ -11,18 +13,35 @@ namespace {
 
 using sizing::FindNote;
 using sizing::FoundRow;
+using sizing::ReadPlainDecimal;
 
-void PrintRows(std::ostream& out, const std::vector<FoundRow>& rows, bool misses) {
+// The pipe column only where a pipe was given, so that a list without one
+// reads as it always has.
+void PrintRows(std::ostream& out, const std::vector<FoundRow>& rows, bool misses, bool withPipe) {
     using A = TextTable::Align;
-    TextTable table({A::Left, A::Left, A::Right, A::Left, A::Right, A::Right, A::Left, A::Left});
-    table.AddRow({"Sensor", "Section", "Diameter (mm)", "Range", "Min. flow", "Max. flow", "Unit",
-                  misses ? "Misses" : ""});
+    std::vector<A> align{A::Left, A::Left, A::Right, A::Left, A::Right, A::Right, A::Left, A::Left};
+    std::vector<std::string> heading{
+        "Sensor",    "Section",   "Diameter (mm)", "Range",
+        "Min. flow", "Max. flow", "Unit",          misses ? "Misses" : ""};
+    if (withPipe) {
+        align.insert(align.begin() + 2, A::Left);
+        heading.insert(heading.begin() + 2, "Pipe");
+    }
+    TextTable table(align);
+    table.AddRow(heading);
     using namespace sizing::result;
     for (const FoundRow& c : rows) {
         const sizing::SizingRow& r = c.row;
-        table.AddRow({r.sensor, r.section.empty() ? "-" : r.section, r.diameter,
-                      r.range.empty() ? "-" : r.range, r.results[kMinFlow], r.results[kMaxFlow],
-                      r.results[kMaxFlowUnit], c.misses});
+        std::vector<std::string> cells{r.sensor,
+                                       Dash(r.section),
+                                       r.diameter,
+                                       Dash(r.range),
+                                       r.results[kMinFlow],
+                                       r.results[kMaxFlow],
+                                       r.results[kMaxFlowUnit],
+                                       c.misses};
+        if (withPipe) cells.insert(cells.begin() + 2, Dash(r.pipe));
+        table.AddRow(std::move(cells));
     }
     table.Print(out, "  ");
 }
@@ -51,10 +70,10 @@ Json NotesJson(const std::vector<FindNote>& notes, const char* what) {
     return array;
 }
 
-Json RowsJson(const std::vector<FoundRow>& rows, bool misses) {
+Json RowsJson(const std::vector<FoundRow>& rows, bool misses, bool withPipe) {
     Json array = Json::array();
     for (const FoundRow& c : rows) {
-        Json row = RowJson(c.row);
+        Json row = RowJson(c.row, withPipe);
         if (misses) row["misses"] = c.misses;
         array.push_back(row);
     }
@@ -63,32 +82,41 @@ Json RowsJson(const std::vector<FoundRow>& rows, bool misses) {
 
 }  // namespace
 
-int RunFindCommand(const sizing::OptionValues& values, const std::vector<std::string>& diameters,
-                   const std::string& minFlow, const std::string& maxFlow, bool json,
+int RunFindCommand(const sizing::OptionValues& values, const DiameterList& diameters,
+                   const std::string& minFlow, const std::string& maxFlow, FindFormat format,
                    std::ostream& out, std::ostream& err) {
     const sizing::FindResult found = sizing::FindSensors({.minFlow = minFlow,
                                                           .maxFlow = maxFlow,
                                                           .options = sizing::OptionTexts(values),
-                                                          .diameters = diameters});
+                                                          .diameters = diameters.diameters,
+                                                          .pipes = diameters.pipes});
     if (!found.error.empty()) {
         err << "tarnvik-calc: find: " << found.error << '\n';
         return kExitUsage;
     }
 
-    const std::string span = minFlow + " to " + maxFlow + " " + *values[sizing::Opt::Unit];
-    if (json) {
+    const std::string& unit = *values[sizing::Opt::Unit];
+    const std::string span = minFlow + " to " + maxFlow + " " + unit;
+    const bool withPipe = diameters.AnyPipe();
+    if (format == FindFormat::Svg) {
+        // The finder has read both bounds as plain decimals already.
+        const sizing::RequiredRange required{ReadPlainDecimal(minFlow).value_or(0),
+                                             ReadPlainDecimal(maxFlow).value_or(0), minFlow,
+                                             maxFlow};
+        out << sizing::RangeChartSvg(sizing::FinderChart(found, required, unit));
+    } else if (format == FindFormat::Json) {
         Json object = Json::object();
         object["minFlow"] = minFlow;
         object["maxFlow"] = maxFlow;
-        object["unit"] = *values[sizing::Opt::Unit];
-        object["fits"] = RowsJson(found.fits, false);
-        object["nearest"] = RowsJson(found.nearest, true);
+        object["unit"] = unit;
+        object["fits"] = RowsJson(found.fits, false, withPipe);
+        object["nearest"] = RowsJson(found.nearest, true, withPipe);
         object["leftOut"] = NotesJson(found.leftOut, "reason");
         object["notUsed"] = NotesJson(found.notUsed, "option");
         out << DumpPretty(object) << '\n';
     } else if (!found.fits.empty()) {
         out << found.fits.size() << " measure " << span << ", best fit first:\n";
-        PrintRows(out, found.fits, false);
+        PrintRows(out, found.fits, false, withPipe);
         PrintNotes(out, found);
     } else {
         out << "Nothing measures " << span << ".";
@@ -96,7 +124,7 @@ int RunFindCommand(const sizing::OptionValues& values, const std::vector<std::st
             out << '\n';
         } else {
             out << " Nearest:\n";
-            PrintRows(out, found.nearest, true);
+            PrintRows(out, found.nearest, true, withPipe);
         }
         PrintNotes(out, found);
     }

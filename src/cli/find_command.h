@@ -1,18 +1,23 @@
-// tarnvik-calc find: the sensor finder's answer as text or JSON.
+// tarnvik-calc find: the sensor finder's answer as text, JSON or an SVG
+// chart.
 #pragma once
 
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "cli/pipe_option.h"
 #include "sizing/window_options.h"
 
 namespace tarnvik::cli {
 
-// values must not hold a sensor, section or range; diameters are tried for
-// the types with a free diameter, which are left out without them.
-int RunFindCommand(const sizing::OptionValues& values, const std::vector<std::string>& diameters,
-                   const std::string& minFlow, const std::string& maxFlow, bool json,
+enum class FindFormat { Text, Json, Svg };
+
+// values must not hold a sensor, section, range or diameter; diameters
+// (typed or from pipes) are tried for the types with a free diameter,
+// which are left out without them.
+int RunFindCommand(const sizing::OptionValues& values, const DiameterList& diameters,
+                   const std::string& minFlow, const std::string& maxFlow, FindFormat format,
                    std::ostream& out, std::ostream& err);
 
 }  // namespace tarnvik::cli

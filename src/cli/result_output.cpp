@@ -43,14 +43,40 @@ void AppendResultsLine(std::string& line, const sizing::Results& results) {
     line += '}';
 }
 
-Json RowJson(const sizing::SizingRow& row) {
+Json RowJson(const sizing::SizingRow& row, bool withPipe) {
     Json object = Json::object();
     object["sensor"] = row.sensor;
     object["section"] = row.section;
+    if (withPipe) object["pipe"] = row.pipe;
     object["diameter"] = row.diameter;
     object["range"] = row.range;
     object.update(ResultsJson(row.results));
     return object;
+}
+
+namespace {
+
+// RFC 4180: a field with a comma, quote or line break is quoted. A typed
+// diameter can hold any of them.
+std::string CsvField(const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+    std::string quoted = "\"";
+    for (char c : text) {
+        if (c == '"') quoted += '"';
+        quoted += c;
+    }
+    return quoted + '"';
+}
+
+}  // namespace
+
+std::string CsvLine(const Json& object, bool keys) {
+    std::string line;
+    for (const auto& [key, value] : object.items()) {
+        if (!line.empty()) line += ',';
+        line += CsvField(keys ? key : value.get<std::string>());
+    }
+    return line;
 }
 
 std::string DumpLine(const Json& value) {

@@ -18,8 +18,14 @@ Json ResultsJson(const sizing::Results& results);
 // byte for byte what DumpLine(ResultsJson(results)) gives.
 void AppendResultsLine(std::string& line, const sizing::Results& results);
 
-// Identification keys first, then the keys of the --json object.
-Json RowJson(const sizing::SizingRow& row);
+// Identification keys first, then the keys of the --json object. withPipe
+// adds the key "pipe" after "section": where any row of an output came
+// from a pipe, every row has it, so CSV columns stay aligned.
+Json RowJson(const sizing::SizingRow& row, bool withPipe = false);
+
+// One CSV line (RFC 4180) of a flat object of texts: its keys (the header)
+// or its values.
+std::string CsvLine(const Json& object, bool keys);
 
 // One compact line. Texts that are not valid UTF-8 (a user's input echoed
 // in a message) are repaired rather than rejected, so the output stays

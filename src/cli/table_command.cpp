@@ -4,6 +4,7 @@
 #include "cli/result_output.h"
 #include "cli/text_table.h"
 #include "sizing/range_table.h"
+#include "sizing/sizing_charts.h"
 
 namespace tarnvik::cli {
 
@@ -11,76 +12,68 @@ namespace {
 
 using sizing::SizingRow;
 
-std::string Dash(const std::string& text) {
-    return text.empty() ? "-" : text;
-}
-
-void PrintText(std::ostream& out, const std::vector<SizingRow>& rows) {
+// The pipe column only where a row came from a pipe, so that a table
+// without one reads as it always has.
+void PrintText(std::ostream& out, const std::vector<SizingRow>& rows, bool withPipe) {
     using A = TextTable::Align;
-    TextTable table({A::Left, A::Right, A::Left, A::Right, A::Right, A::Left, A::Right, A::Left,
-                     A::Right, A::Left, A::Right, A::Left});
-    table.AddRow({"Section", "Diameter (mm)", "Range", "Profile factor", "Max. flow", "",
-                  "Min. flow", "", "Max. velocity", "", "Cut-off velocity", ""});
+    std::vector<A> align{A::Left,  A::Right, A::Left,  A::Right, A::Right, A::Left,
+                         A::Right, A::Left,  A::Right, A::Left,  A::Right, A::Left};
+    std::vector<std::string> heading{
+        "Section", "Diameter (mm)", "Range", "Profile factor",   "Max. flow", "", "Min. flow",
+        "",        "Max. velocity", "",      "Cut-off velocity", ""};
+    if (withPipe) {
+        align.insert(align.begin() + 1, A::Left);
+        heading.insert(heading.begin() + 1, "Pipe");
+    }
+    TextTable table(align);
+    table.AddRow(heading);
     using namespace sizing::result;
     for (const SizingRow& row : rows) {
         const sizing::Results& r = row.results;
-        table.AddRow({Dash(row.section), row.diameter, Dash(row.range), r[kProfileFactor],
-                      r[kMaxFlow], r[kMaxFlowUnit], r[kMinFlow], r[kMinFlowUnit], r[kMaxVelocity],
-                      r[kVelocityUnit], r[kCutoffVelocity], r[kCutoffVelocityUnit]});
+        std::vector<std::string> cells{
+            Dash(row.section), row.diameter,     Dash(row.range),    r[kProfileFactor],
+            r[kMaxFlow],       r[kMaxFlowUnit],  r[kMinFlow],        r[kMinFlowUnit],
+            r[kMaxVelocity],   r[kVelocityUnit], r[kCutoffVelocity], r[kCutoffVelocityUnit]};
+        if (withPipe) cells.insert(cells.begin() + 1, Dash(row.pipe));
+        table.AddRow(std::move(cells));
     }
     table.Print(out);
 }
 
-// RFC 4180: a field with a comma, quote or line break is quoted. A typed
-// diameter can hold any of them.
-std::string CsvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-    std::string quoted = "\"";
-    for (char c : text) {
-        if (c == '"') quoted += '"';
-        quoted += c;
-    }
-    return quoted + '"';
-}
-
-std::string CsvLine(const Json& object, bool keys) {
-    std::string line;
-    for (const auto& [key, value] : object.items()) {
-        if (!line.empty()) line += ',';
-        line += CsvField(keys ? key : value.get<std::string>());
-    }
-    return line;
-}
-
-void PrintCsv(std::ostream& out, const std::vector<SizingRow>& rows) {
+void PrintCsv(std::ostream& out, const std::vector<SizingRow>& rows, bool withPipe) {
     if (rows.empty()) return;
-    out << CsvLine(RowJson(rows.front()), true) << '\n';
-    for (const SizingRow& row : rows) out << CsvLine(RowJson(row), false) << '\n';
+    out << CsvLine(RowJson(rows.front(), withPipe), true) << '\n';
+    for (const SizingRow& row : rows) out << CsvLine(RowJson(row, withPipe), false) << '\n';
 }
 
 }  // namespace
 
-int RunTableCommand(const sizing::OptionValues& values, const std::vector<std::string>& diameters,
+int RunTableCommand(const sizing::OptionValues& values, const DiameterList& diameters,
                     TableFormat format, std::ostream& out, std::ostream& err) {
-    const sizing::TableResult table =
-        sizing::RangeTable({.options = sizing::OptionTexts(values), .diameters = diameters});
+    const sizing::TableResult table = sizing::RangeTable({.options = sizing::OptionTexts(values),
+                                                          .diameters = diameters.diameters,
+                                                          .pipes = diameters.pipes});
     if (!table.error.empty()) {
         err << "tarnvik-calc: " << table.error << '\n';
         return kExitUsage;
     }
+    const bool withPipe = diameters.AnyPipe();
     switch (format) {
         case TableFormat::Text:
-            PrintText(out, table.rows);
+            PrintText(out, table.rows, withPipe);
             break;
         case TableFormat::Csv:
-            PrintCsv(out, table.rows);
+            PrintCsv(out, table.rows, withPipe);
             break;
         case TableFormat::Json: {
             Json array = Json::array();
-            for (const SizingRow& row : table.rows) array.push_back(RowJson(row));
+            for (const SizingRow& row : table.rows) array.push_back(RowJson(row, withPipe));
             out << DumpPretty(array) << '\n';
             break;
         }
+        case TableFormat::Svg:
+            out << sizing::RangeChartSvg(sizing::RangeTableChart(table.rows));
+            break;
     }
     return kExitOk;
 }

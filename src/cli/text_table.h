@@ -26,6 +26,11 @@ class TextTable {
     std::vector<std::vector<std::string>> rows_;
 };
 
+// A cell's text, "-" where there is none (no section, range or pipe).
+inline std::string Dash(const std::string& text) {
+    return text.empty() ? "-" : text;
+}
+
 // "a, b, c": the lists of the human-readable outputs.
 using sizing::Join;
 

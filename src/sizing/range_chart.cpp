@@ -285,7 +285,6 @@ ChartGeometry LayoutRangeChart(const RangeChart& chart) {
     const double barHeight = dense ? kDenseBarHeight : kBarHeight;
     g.plotBottom =
         g.plotTop + g.rowHeight * static_cast<double>(std::max<std::size_t>(1, chart.bars.size()));
-    g.height = g.plotBottom + kAxisLabels + kAxisCaption + kLegend + kMargin;
 
     const double minimumOfAxis = std::pow(10.0, g.firstDecade);
     for (std::size_t i = 0; i < chart.bars.size(); ++i) {
@@ -308,6 +307,13 @@ ChartGeometry LayoutRangeChart(const RangeChart& chart) {
         g.requiredX1 = g.X(chart.required->high);
         if (*g.requiredX1 < *g.requiredX0) std::swap(*g.requiredX0, *g.requiredX1);
     }
+    g.legend = g.requiredX0.has_value() ||
+               std::any_of(chart.bars.begin(), chart.bars.end(),
+                           [](const RangeBar& b) { return b.highlighted; }) ||
+               std::any_of(g.bars.begin(), g.bars.end(), [](const BarGeometry& b) {
+                   return b.drawn && (b.openStart || b.clippedStart);
+               });
+    g.height = g.plotBottom + kAxisLabels + kAxisCaption + (g.legend ? kLegend : 0.0) + kMargin;
     return g;
 }
 
@@ -442,6 +448,10 @@ std::string RangeChartSvg(const RangeChart& chart) {
     svg.Close("g");
 
     // Legend: what the fills, the band and the arrowhead mean.
+    if (!g.legend) {
+        svg.Close("svg");
+        return svg.Take();
+    }
     svg.Open("g", "class=\"legend\"");
     svg.Raw("\n");
     double x = kMargin;
@@ -450,12 +460,17 @@ std::string RangeChartSvg(const RangeChart& chart) {
         svg.Element("text", At(x + 28, y + 10), text);
         x += 28 + TextWidth(text) + 20;
     };
-    svg.Empty("rect", Rect(x, y, 22, kBarHeight) + " fill=\"" + kHighlightFill + "\" stroke=\"" +
-                          kHighlightStroke + "\" stroke-width=\"2.5\"");
-    item("Current selection");
-    svg.Empty("rect", Rect(x, y, 22, kBarHeight) + " fill=\"" + kOtherFill + "\" stroke=\"" +
-                          kOtherStroke + "\" stroke-width=\"1.0\"");
-    item("Others");
+    // Without a highlighted bar every bar is simply a range: no key needed.
+    const bool anyHighlighted = std::any_of(chart.bars.begin(), chart.bars.end(),
+                                            [](const RangeBar& b) { return b.highlighted; });
+    if (anyHighlighted) {
+        svg.Empty("rect", Rect(x, y, 22, kBarHeight) + " fill=\"" + kHighlightFill +
+                              "\" stroke=\"" + kHighlightStroke + "\" stroke-width=\"2.5\"");
+        item("Current selection");
+        svg.Empty("rect", Rect(x, y, 22, kBarHeight) + " fill=\"" + kOtherFill + "\" stroke=\"" +
+                              kOtherStroke + "\" stroke-width=\"1.0\"");
+        item("Others");
+    }
     if (g.requiredX0) {
         svg.Empty("rect",
                   Rect(x, y - 2, 22, kBarHeight + 4) + " fill=\"url(#" + kHatchId +
@@ -475,29 +490,48 @@ std::string RangeChartSvg(const RangeChart& chart) {
     return svg.Take();
 }
 
+namespace {
+
+// The place of a row as its label and the description name it.
+std::string PlaceOf(const RangeRow& row) {
+    if (!row.section.empty()) return row.section;
+    if (!row.pipe.empty()) return row.pipe;
+    return row.diameter + " mm";
+}
+
+// The window shows a number or "N/A"; only a number is a flow.
+double ShownFlow(const std::string& text) {
+    const bool number = !text.empty() && (std::isdigit(static_cast<unsigned char>(text[0])) ||
+                                          text[0] == '.' || text[0] == '-' || text[0] == '+');
+    return number ? ParseNumber(text) : std::numeric_limits<double>::quiet_NaN();
+}
+
+}  // namespace
+
+RangeBar RangeBarOf(std::string_view sensor, const RangeRow& row) {
+    RangeBar bar;
+    bar.label =
+        std::string(sensor) + " " + PlaceOf(row) + (row.range.empty() ? "" : " " + row.range);
+    bar.minFlow = ShownFlow(row.minFlow);
+    bar.maxFlow = ShownFlow(row.maxFlow);
+    bar.minText = row.minFlow;
+    bar.maxText = row.maxFlow;
+    return bar;
+}
+
 RangeChart RangeChartOf(std::string_view sensor, std::span<const RangeRow> rows,
                         const RangeSelection& current, std::optional<RequiredRange> required) {
     RangeChart chart;
-    auto shown = [](const std::string& text) {
-        // The window shows a number or "N/A"; only a number is a flow.
-        const bool number = !text.empty() && (std::isdigit(static_cast<unsigned char>(text[0])) ||
-                                              text[0] == '.' || text[0] == '-' || text[0] == '+');
-        return number ? ParseNumber(text) : std::numeric_limits<double>::quiet_NaN();
-    };
     std::string chosen;
+    const bool anySelected = !current.section.empty() || !current.diameter.empty();
     for (const RangeRow& row : rows) {
-        RangeBar bar;
-        const std::string place = row.section.empty() ? row.diameter + " mm" : row.section;
-        bar.label = std::string(sensor) + " " + place + (row.range.empty() ? "" : " " + row.range);
-        bar.minFlow = shown(row.minFlow);
-        bar.maxFlow = shown(row.maxFlow);
-        bar.minText = row.minFlow;
-        bar.maxText = row.maxFlow;
+        RangeBar bar = RangeBarOf(sensor, row);
         const bool samePlace =
-            row.section.empty() ? row.diameter == current.diameter : row.section == current.section;
+            anySelected && (row.section.empty() ? row.diameter == current.diameter
+                                                : row.section == current.section);
         bar.highlighted = samePlace && row.range == current.range;
         if (bar.highlighted && chosen.empty())
-            chosen = place + (row.range.empty() ? "" : ", range " + row.range);
+            chosen = PlaceOf(row) + (row.range.empty() ? "" : ", range " + row.range);
         if (chart.unit.empty()) chart.unit = row.unit;
         chart.bars.push_back(std::move(bar));
     }

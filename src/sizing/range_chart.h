@@ -67,6 +67,9 @@ struct ChartGeometry {
     std::vector<BarGeometry> bars;  // one per bar of the chart, in order
     std::optional<double> requiredX0;
     std::optional<double> requiredX1;
+    // Below the axis, when there is something to explain: highlighted
+    // bars, the required range, or a bar that starts at the axis' end.
+    bool legend = false;
 
     // The x of a flow, held inside the plot; the left end for a flow that
     // is not above zero.
@@ -94,19 +97,25 @@ struct RangeRow {
     std::string range;     // "S"; empty for a type without ranges
     std::string minFlow;   // "0.52", "N/A"
     std::string maxFlow;
-    std::string unit;  // the maximum flow's unit text: "sm3/h"
+    std::string unit;    // the maximum flow's unit text: "sm3/h"
+    std::string pipe{};  // the pipe the diameter was taken from: "NPS 2 Sch 40"
 };
 
 // What the window has chosen now; the rows that match it are highlighted.
+// A selection with neither a section nor a diameter highlights nothing.
 struct RangeSelection {
     std::string section;
     std::string diameter;
     std::string range;
 };
 
-// The chart of one sensor type's rows: "QA40 DN25 S" or "QA30 80.5 mm S"
-// per row, the unit of the rows, and a description naming the highlighted
-// choice and the required range.
+// One row's bar, unhighlighted: labelled "QA40 DN25 S", "QA30 80.5 mm S"
+// or "QA30 NPS 3 Sch 40 S" by its section, diameter or pipe; a flow that
+// is shown as no number ("N/A") is not a number.
+RangeBar RangeBarOf(std::string_view sensor, const RangeRow& row);
+
+// The chart of one sensor type's rows, a bar per row as RangeBarOf makes it, the unit of the rows,
+// and a description naming the highlighted choice and the required range.
 RangeChart RangeChartOf(std::string_view sensor, std::span<const RangeRow> rows,
                         const RangeSelection& current,
                         std::optional<RequiredRange> required = std::nullopt);

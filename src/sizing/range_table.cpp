@@ -33,9 +33,12 @@ TableResult RangeTable(const TableRequest& request) {
 
     TableResult table;
     for (const RowPlace& place :
-         RowPlaces(sensor, sections, request.diameters, chosen.Items(id::kRange))) {
+         RowPlaces(sensor, sections, request.diameters, chosen.Items(id::kRange), request.pipes)) {
         SizingRow& row = table.rows.emplace_back();
-        if (auto error = RunRow(started, values, place, row)) return Error(error->Describe(prefix));
+        if (auto error = RunRow(started, values, place, row)) {
+            if (!sections.empty() && !request.pipes.empty()) error->NamePipe(request.pipes.front());
+            return Error(error->Describe(prefix));
+        }
     }
     return table;
 }

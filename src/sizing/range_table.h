@@ -18,6 +18,10 @@ struct TableRequest {
     // window's first diameter without any). A type with sections takes
     // none: the first is typed, and the window's answer is the error.
     std::vector<std::string> diameters;
+    // Empty, or one entry per diameter: the canonical name of the pipe it
+    // is the inner diameter of, empty for a diameter given as a number.
+    // The rows and the messages name the pipe.
+    std::vector<std::string> pipes{};
     // How messages name an option: "--sensor" or "sensor".
     std::string optionPrefix = "--";
 };

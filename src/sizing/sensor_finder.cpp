@@ -77,6 +77,7 @@ struct Search {
     const StartedWindow& started;
     const OptionValues& values;
     const std::vector<std::string>& diameters;
+    const std::vector<std::string>& pipes;
     const std::string& prefix;
     Notes leftOut;
     Notes notApplied;
@@ -138,7 +139,7 @@ struct Search {
             }
             return false;
         };
-        for (const RowPlace& place : RowPlaces(s.name, s.sections, diameters, s.ranges)) {
+        for (const RowPlace& place : RowPlaces(s.name, s.sections, diameters, s.ranges, pipes)) {
             FoundRow c;
             if (auto error = RunRow(started, values, place, c.row, skip)) {
                 if (error->kind == OptionError::Kind::Rejected) return error;
@@ -184,7 +185,7 @@ FindResult FindSensors(const FindRequest& request) {
 
     const StartedWindow started;
     const std::vector<SensorOffer> offers = SurveySensors(started);
-    Search search{started, values, request.diameters, prefix, {}, {}, {}};
+    Search search{started, values, request.diameters, request.pipes, prefix, {}, {}, {}};
     if (auto unknown = search.UnknownValue(offers)) return Error(*unknown);
     for (const SensorOffer& s : offers)
         if (auto error = search.Drive(s)) return Error(error->Describe(prefix));

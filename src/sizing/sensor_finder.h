@@ -22,6 +22,9 @@ struct FindRequest {
     // Tried for the types with a free diameter, which are left out
     // without them.
     std::vector<std::string> diameters;
+    // Empty, or one entry per diameter: the canonical name of the pipe it
+    // is the inner diameter of, empty for a diameter given as a number.
+    std::vector<std::string> pipes{};
     // How messages and notes name an option: "--unit" or "unit".
     std::string optionPrefix = "--";
 };

@@ -9,14 +9,16 @@ namespace tarnvik::sizing {
 
 std::vector<RowPlace> RowPlaces(const std::string& sensor, const std::vector<std::string>& sections,
                                 const std::vector<std::string>& diameters,
-                                const std::vector<std::string>& ranges) {
+                                const std::vector<std::string>& ranges,
+                                const std::vector<std::string>& pipes) {
     // Section and range names are never empty, so an empty one stands for
     // "not chosen"; a typed diameter may be any text, the empty one too.
     std::vector<RowPlace> places;
     if (!sections.empty()) {
         for (const std::string& section : sections) places.push_back({sensor, section, {}, {}});
     } else if (!diameters.empty()) {
-        for (const std::string& d : diameters) places.push_back({sensor, "", d, {}});
+        for (std::size_t i = 0; i < diameters.size(); ++i)
+            places.push_back({sensor, "", diameters[i], {}, i < pipes.size() ? pipes[i] : ""});
     } else {
         places.push_back({sensor, "", {}, {}});  // the window's first diameter
     }
@@ -39,12 +41,16 @@ std::optional<OptionError> RunRow(const StartedWindow& started, OptionValues val
     if (place.typedDiameter) values[Opt::Diameter] = place.typedDiameter;
     if (!place.range.empty()) values[Opt::Range] = place.range;
     WindowSession session(started);
-    if (auto error = session.Apply(values, skip)) return error;
+    if (auto error = session.Apply(values, skip)) {
+        if (place.typedDiameter) error->NamePipe(place.pipe);
+        return error;
+    }
     row.sensor = place.sensor;
     row.section = place.section;
     row.diameter = session.Window().GetText(id::kDiameter);
     row.range = place.range;
     row.results = session.Read();
+    row.pipe = place.pipe;
     return std::nullopt;
 }
 

@@ -43,7 +43,7 @@ std::string OptionError::Describe(std::string_view optionPrefix) const {
 
 std::string OptionError::Reason(std::string_view optionPrefix) const {
     std::string text(optionPrefix);
-    text += OptionOf(option).name;
+    text += givenAs.empty() ? OptionOf(option).name : std::string_view(givenAs);
     text += " " + Quoted(value);
     switch (kind) {
         case Kind::Rejected:
@@ -57,6 +57,12 @@ std::string OptionError::Reason(std::string_view optionPrefix) const {
             break;
     }
     return text;
+}
+
+void OptionError::NamePipe(std::string_view pipe) {
+    if (option != Opt::Diameter || pipe.empty()) return;
+    givenAs = "pipe";
+    value = pipe;
 }
 
 namespace {

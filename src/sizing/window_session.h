@@ -28,6 +28,14 @@ struct OptionError {
     std::vector<std::string> available;  // the values the control takes now
     std::string message;                 // the message box text, for Rejected
     std::string context;                 // sensor, gas and reference now
+    // The option the user gave instead, when the value was derived from
+    // another one: "pipe" for a diameter typed from a pipe's name. value
+    // is then what the user gave for it, so the message names their input.
+    std::string givenAs{};
+
+    // For the diameter typed from a pipe's name: the error names the pipe.
+    // Errors of other options, and an empty name, are left as they are.
+    void NamePipe(std::string_view pipe);
 
     // optionPrefix is "--" on the command line and "" for a batch key.
     std::string Describe(std::string_view optionPrefix) const;

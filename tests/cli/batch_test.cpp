@@ -59,7 +59,12 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"object_value", R"({"sensor":{"name":"QA70"}})", false},
         LineCase{"trailing_garbage", R"({"sensor":"QA70"}x)", false},
         LineCase{"number_literal", "42", false}, LineCase{"empty_object", "{}", true},
-        LineCase{"blanks_around", " \t{\"sensor\":\"QA90\"}  ", true}),
+        LineCase{"blanks_around", " \t{\"sensor\":\"QA90\"}  ", true},
+        LineCase{"pipe", R"({"sensor":"QA30","pipe":"2in sch40"})", true},
+        LineCase{"pipe_not_a_string", R"({"sensor":"QA30","pipe":2})", false},
+        LineCase{"pipe_and_diameter", R"({"sensor":"QA30","pipe":"NPS 2 Sch 40","diameter":"5"})",
+                 false},
+        LineCase{"pipe_with_sections", R"({"sensor":"QA40","pipe":"NPS 2 Sch 40"})", false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A malformed line's bytes may be echoed in the message; they come out

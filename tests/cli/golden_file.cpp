@@ -1,6 +1,8 @@
 #include "golden_file.h"
 
+#include <algorithm>
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <stdexcept>
 
@@ -43,6 +45,11 @@ std::vector<std::string> SplitWords(const std::string& text, const std::string& 
     return words;
 }
 
+bool IsAssignment(const std::string& word) {
+    static const std::regex kAssignment("[A-Z_][A-Z0-9_]*=.*", std::regex::extended);
+    return std::regex_match(word, kAssignment);
+}
+
 void TrimTrailingBlankLines(std::string& text) {
     while (text.size() >= 2 && text[text.size() - 1] == '\n' && text[text.size() - 2] == '\n')
         text.pop_back();
@@ -76,9 +83,21 @@ std::vector<GoldenCase> ReadGoldenFile(const std::string& path) {
             GoldenCase& c = cases.back();
             c.commandLine = line;
             std::vector<std::string> words = SplitWords(line.substr(2), where);
-            if (words.empty() || words[0] != kProgram)
+            auto word = words.begin();
+            for (; word != words.end() && IsAssignment(*word); ++word)
+                c.environment.push_back(*word);
+            if (word == words.end() || *word != kProgram)
                 throw std::runtime_error(where + ": the command must start with tarnvik-calc");
-            c.arguments.assign(words.begin() + 1, words.end());
+            auto pipe = std::find(word, words.end(), "|");
+            if (pipe != words.end()) {
+                c.filterOut = words.end() - pipe == 5 && pipe[2] == "-v";
+                const auto e = pipe + (c.filterOut ? 3 : 2);
+                if (words.end() - e != 2 || pipe[1] != "grep" || e[0] != "-E")
+                    throw std::runtime_error(where + ": the only filter is | grep [-v] -E 'REGEX'");
+                c.filter = e[1];
+                std::regex(c.filter, std::regex::extended);  // throws for a malformed one
+            }
+            c.arguments.assign(word + 1, pipe);
         } else if (line == "<" || Starts(line, "< ")) {
             GoldenCase& c = cases.back();
             c.inputLines.push_back(line);
@@ -98,6 +117,16 @@ std::vector<GoldenCase> ReadGoldenFile(const std::string& path) {
                                      ": case without a command");
     }
     return cases;
+}
+
+std::string Filtered(const GoldenCase& c, const std::string& out) {
+    if (c.filter.empty()) return out;
+    const std::regex pattern(c.filter, std::regex::extended);
+    std::istringstream lines(out);
+    std::string kept;
+    for (std::string line; std::getline(lines, line);)
+        if (std::regex_search(line, pattern) != c.filterOut) kept += line + '\n';
+    return kept;
 }
 
 std::string FormatGoldenFile(const std::vector<GoldenCase>& cases) {

@@ -3,6 +3,10 @@
 //   # A comment, anywhere.
 //   == case-name
 //   $ tarnvik-calc --sensor QA70 --cutoff 30      the command; "..." and '...' quote
+//   $ NAME=value tarnvik-calc ...                an environment variable for the command
+//   $ tarnvik-calc ... | grep -E 'REGEX'          only the lines of standard output that
+//                                                match the extended regular expression
+//   $ tarnvik-calc ... | grep -v -E 'REGEX'       only those that do not match it
 //   < {"sensor":"QA70"}                          a line of standard input ("<" alone: empty)
 //   Profile factor ...                           expected standard output, verbatim
 //   ! tarnvik-calc: ...                          an expected line of standard error
@@ -18,10 +22,13 @@ namespace tarnvik::test {
 
 struct GoldenCase {
     std::string name;
-    int line = 0;                        // of the "==" line
-    std::vector<std::string> preamble;   // comment lines before the case
-    std::vector<std::string> arguments;  // without the program name
-    std::string commandLine;             // the "$" line as written
+    int line = 0;                          // of the "==" line
+    std::vector<std::string> preamble;     // comment lines before the case
+    std::vector<std::string> arguments;    // without the program name
+    std::vector<std::string> environment;  // "NAME=value" entries
+    std::string filter;                    // an extended regular expression; empty: none
+    bool filterOut = false;                // keep the lines that do not match it
+    std::string commandLine;               // the "$" line as written
     std::vector<std::string> inputLines;
     std::string input;  // the input lines, each ended by a newline
     std::string out;
@@ -31,6 +38,9 @@ struct GoldenCase {
 
 // Throws std::runtime_error naming the file and line of a malformed case.
 std::vector<GoldenCase> ReadGoldenFile(const std::string& path);
+
+// The lines of out that match the case's filter, or all of out.
+std::string Filtered(const GoldenCase& c, const std::string& out);
 
 // The file again, with each case's expectations replaced by what was
 // observed: how the expected outputs are made, to be reviewed before use.

@@ -35,7 +35,11 @@ bool CommaLocaleInstalled() {
 ProcessResult RunCase(const GoldenCase& c, const std::string& locale) {
     std::vector<std::string> argv{TARNVIK_CALC};
     argv.insert(argv.end(), c.arguments.begin(), c.arguments.end());
-    return RunProcess(argv, {"LC_ALL=" + locale, "LANG=" + locale}, c.input);
+    std::vector<std::string> environment{"LC_ALL=" + locale, "LANG=" + locale};
+    environment.insert(environment.end(), c.environment.begin(), c.environment.end());
+    ProcessResult r = RunProcess(argv, environment, c.input);
+    r.out = Filtered(c, r.out);
+    return r;
 }
 
 class GoldenCaseTest : public testing::Test {

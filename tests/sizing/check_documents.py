@@ -6,11 +6,17 @@
 
 GENERATOR writes the samples into FOLDER. The structure check parses every
 chart as XML, reads the bars' coordinates back against the decades of the
-axis, and looks for anything that would reach outside the file. The print
+axis, and looks for anything that would reach outside the file. A chart
+X.svg with an X.json beside it (the rows of a range table, or the sensor
+finder's answer, as tarnvik-calc prints them with --json) must also draw
+exactly those rows, in their order, each bar at its row's flows. The print
 check has Chromium print each sheet to PDF, wants exactly one A4 page, and
-leaves a PNG of it beside the PDF to look at; without Chromium or poppler
+leaves a PNG of it beside the PDF to look at, and renders each chart to a
+PNG with rsvg-convert where that is installed; without Chromium or poppler
 it reports itself skipped (exit code 77).
 """
+
+import json
 
 import html.parser
 import math
@@ -77,7 +83,7 @@ def check_chart(document, root):
             pass  # the axis caption
     if len(decades) < 2:
         fail(document, "fewer than two decades on the axis")
-        return
+        return None
     (xa, va), (xb, vb) = decades[0], decades[-1]
     scale = (xb - xa) / (math.log10(vb) - math.log10(va))
     for x, v in decades:
@@ -90,6 +96,7 @@ def check_chart(document, root):
     bars = groups.get("bar", []) + groups.get("bar highlighted", [])
     if not bars:
         fail(document, "no bars")
+    drawn = []
     for g in bars:
         title = g.find(f"{SVG}title").text
         low, high = re.search(r": (\S+) \u2013 (\S+) ", title).groups()
@@ -107,6 +114,7 @@ def check_chart(document, root):
         clipped = low != "N/A" and float(low) < va
         if (polygon is not None) != (low == "N/A" or clipped):
             fail(document, f"{title}: an arrowhead belongs to an open or clipped start only")
+        drawn.append((g, title, x0, x1))
 
     # Greyscale: the highlighted bars are darker and heavier than the others.
     highlighted = groups.get("bar highlighted", [])
@@ -127,6 +135,39 @@ def check_chart(document, root):
         edges = groups.get("required-edges", [])
         if not edges or not edges[0].get("stroke-dasharray"):
             fail(document, "the required band has no dashed edges")
+
+    # In the order of the document, for the comparison with the rows.
+    order = {id(g): i for i, g in enumerate(root.iter(f"{SVG}g"))}
+    drawn.sort(key=lambda bar: order[id(bar[0])])
+    return [(title, x0, x1) for _, title, x0, x1 in drawn], x_of, xa
+
+
+def check_rows(document, chart, rows):
+    """The bars against the rows the program printed for the same command."""
+    if chart is None:
+        return
+    bars, x_of, left = chart
+
+    def drawn(row):  # a row without a maximum flow has no bar
+        try:
+            return float(row["maxFlow"]) > 0
+        except ValueError:
+            return False
+
+    rows = [row for row in rows if drawn(row)]
+    if len(bars) != len(rows):
+        fail(document, f"{len(bars)} bars for {len(rows)} rows")
+        return
+    for (title, x0, x1), row in zip(bars, rows):
+        place = row.get("pipe") or row["section"] or row["diameter"] + " mm"
+        label = " ".join(part for part in (row["sensor"], place, row["range"]) if part)
+        if not title.startswith(label + ": "):
+            fail(document, f"bar {title!r} is not the row {label!r}")
+        if abs(x1 - x_of(float(row["maxFlow"]))) > 0.11:
+            fail(document, f"{label}: ends at {x1}, not at the row's max. flow {row['maxFlow']}")
+        low = left if row["minFlow"] == "N/A" else x_of(float(row["minFlow"]))
+        if abs(x0 - low) > 0.11:
+            fail(document, f"{label}: starts at {x0}, not at the row's min. flow {row['minFlow']}")
 
 
 class Tags(html.parser.HTMLParser):
@@ -174,9 +215,17 @@ def structure(folder):
         path = os.path.join(folder, name)
         if name.endswith(".svg"):
             try:
-                check_chart(path, ET.parse(path).getroot())
+                chart = check_chart(path, ET.parse(path).getroot())
             except ET.ParseError as e:
                 fail(path, f"not well-formed XML: {e}")
+                continue
+            rows_path = path[: -len(".svg")] + ".json"
+            if os.path.exists(rows_path):
+                with open(rows_path, encoding="utf-8") as f:
+                    rows = json.load(f)
+                if isinstance(rows, dict):  # the finder: its fits, or else its nearest
+                    rows = rows["fits"] or rows["nearest"]
+                check_rows(path, chart, rows)
         elif name.endswith(".html"):
             with open(path, encoding="utf-8") as f:
                 check_sheet(path, f.read())
@@ -209,6 +258,12 @@ def print_sheets(folder):
         subprocess.run(["pdftoppm", "-png", "-r", "70", "-singlefile", pdf, pdf[: -len(".pdf")]],
                        check=True)
         print(f"{name}: {pages.group(1) if pages else '?'} page(s); {pdf[:-4]}.png")
+    renderer = shutil.which("rsvg-convert")
+    for name in sorted(os.listdir(folder)):
+        if name.endswith(".svg") and renderer:
+            path = os.path.join(folder, name)
+            subprocess.run([renderer, "-o", path[: -len(".svg")] + ".png", path], check=True)
+            print(f"{name}: rendered to {path[:-4]}.png")
     return 0
 
 
