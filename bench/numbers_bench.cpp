@@ -28,8 +28,10 @@ struct Result {
 
 // Results of a recalculation: flows and velocities with their decimals,
 // and the profile factor.
-constexpr std::array<Result, 5> kResults = {Result{2077.27001953125, 1}, {103.86349487304688, 1},
-                                            {34.5, 1}, {0.8529999852180481, 3},
+constexpr std::array<Result, 5> kResults = {Result{2077.27001953125, 1},
+                                            {103.86349487304688, 1},
+                                            {34.5, 1},
+                                            {0.8529999852180481, 3},
                                             {0.01666666753590107, 3}};
 
 template <double (*Parse)(std::string_view), const auto& Texts>
@@ -52,13 +54,28 @@ void BM_FormatResults(benchmark::State& state) {
 BENCHMARK(BM_FormatResults<tarnvik::reference::FormatFixed>)->Name("Format/results/reference");
 BENCHMARK(BM_FormatResults<tarnvik::FormatFixed>)->Name("Format/results/library");
 
-// The widest texts: values near the largest double.
-template <std::string (*Format)(double, int)>
-void BM_FormatHuge(benchmark::State& state) {
-    double value = 1.7976931348623157e308;
-    for (auto _ : state) benchmark::DoNotOptimize(Format(value, 3));
+// Formatting into a caller's buffer: no string at all.
+void BM_FormatResultsText(benchmark::State& state) {
+    for (auto _ : state)
+        for (const Result& r : kResults)
+            benchmark::DoNotOptimize(tarnvik::FormatFixedText(r.value, r.decimals));
+    state.SetItemsProcessed(state.iterations() * static_cast<long>(kResults.size()));
 }
-BENCHMARK(BM_FormatHuge<tarnvik::reference::FormatFixed>)->Name("Format/huge/reference");
-BENCHMARK(BM_FormatHuge<tarnvik::FormatFixed>)->Name("Format/huge/library");
+BENCHMARK(BM_FormatResultsText)->Name("Format/results/library_text");
+
+// The widest texts: the largest float, the widest a result can be, and the
+// largest double.
+template <std::string (*Format)(double, int), const double& Value>
+void BM_FormatWide(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(Format(Value, 3));
+}
+constexpr double kFloatMax = 3.4028234663852886e38;
+constexpr double kDoubleMax = 1.7976931348623157e308;
+BENCHMARK(BM_FormatWide<tarnvik::reference::FormatFixed, kFloatMax>)
+    ->Name("Format/float_max/reference");
+BENCHMARK(BM_FormatWide<tarnvik::FormatFixed, kFloatMax>)->Name("Format/float_max/library");
+BENCHMARK(BM_FormatWide<tarnvik::reference::FormatFixed, kDoubleMax>)
+    ->Name("Format/double_max/reference");
+BENCHMARK(BM_FormatWide<tarnvik::FormatFixed, kDoubleMax>)->Name("Format/double_max/library");
 
 }  // namespace

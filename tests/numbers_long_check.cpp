@@ -54,7 +54,8 @@ bool ReadOptions(int argc, char** argv, Options& options) {
 }
 
 // Runs part(k, n, tallies) for k = 0..n-1 on n threads and merges.
-NumberTallies InParallel(unsigned n, const std::function<void(unsigned, unsigned, NumberTallies&)>& part) {
+NumberTallies InParallel(unsigned n,
+                         const std::function<void(unsigned, unsigned, NumberTallies&)>& part) {
     std::vector<NumberTallies> tallies(n);
     std::vector<std::thread> threads;
     for (unsigned k = 0; k < n; ++k) threads.emplace_back(part, k, n, std::ref(tallies[k]));

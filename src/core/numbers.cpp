@@ -21,9 +21,13 @@ locale_t CLocale() {
 }
 
 // White space as the "C" locale's isspace sees it.
-bool IsCSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool IsCSpace(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Every power of ten a double holds exactly.
 constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
@@ -74,8 +78,8 @@ double ParseNumber(std::string_view text) {
     if (*p == '0' && end - p > 1 && (p[1] | 0x20) == 'x') return ParseWithCLibrary(text);
 
     std::uint64_t mantissa = 0;
-    int digits = 0;              // significant digits gathered in mantissa
-    std::int64_t exponent = 0;   // the power of ten that scales mantissa
+    int digits = 0;             // significant digits gathered in mantissa
+    std::int64_t exponent = 0;  // the power of ten that scales mantissa
     bool anyDigit = false;
     bool fraction = false;
     for (; p != end; ++p) {
@@ -134,16 +138,31 @@ namespace {
 constexpr int kMostDecimals = 3;
 constexpr std::uint64_t kDecimalUnits[] = {1, 10, 100, 1000};
 
-// Writes n in decimal, at least minDigits digits with leading zeros.
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+// Writes n in decimal, at least minDigits digits with leading zeros; two
+// digits a step.
 char* WriteUnsigned(char* out, std::uint64_t n, int minDigits = 1) {
     char digits[20];
-    int count = 0;
-    while (n != 0 || count < minDigits) {
-        digits[count++] = static_cast<char>('0' + n % 10);
-        n /= 10;
+    char* const last = digits + sizeof digits;
+    char* p = last;
+    while (n >= 100) {
+        p -= 2;
+        std::memcpy(p, kDigitPairs + 2 * (n % 100), 2);
+        n /= 100;
     }
-    while (count > 0) *out++ = digits[--count];
-    return out;
+    if (n >= 10) {
+        p -= 2;
+        std::memcpy(p, kDigitPairs + 2 * n, 2);
+    } else {
+        *--p = static_cast<char>('0' + n);
+    }
+    while (last - p < minDigits) *--p = '0';
+    std::memcpy(out, p, static_cast<std::size_t>(last - p));
+    return out + (last - p);
 }
 
 // Writes m * 2^shift in decimal, for the integers above 2^63 up to the

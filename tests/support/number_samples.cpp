@@ -10,9 +10,13 @@ namespace tarnvik::testing_support {
 
 namespace {
 
-std::uint64_t Below(std::mt19937_64& random, std::uint64_t n) { return random() % n; }
+std::uint64_t Below(std::mt19937_64& random, std::uint64_t n) {
+    return random() % n;
+}
 
-bool OneIn(std::mt19937_64& random, std::uint64_t n) { return Below(random, n) == 0; }
+bool OneIn(std::mt19937_64& random, std::uint64_t n) {
+    return Below(random, n) == 0;
+}
 
 double FromBits(std::uint64_t bits) {
     double d;
@@ -21,8 +25,7 @@ double FromBits(std::uint64_t bits) {
 }
 
 void AppendDigits(std::mt19937_64& random, std::string& text, std::uint64_t count) {
-    for (std::uint64_t i = 0; i < count; ++i)
-        text += static_cast<char>('0' + Below(random, 10));
+    for (std::uint64_t i = 0; i < count; ++i) text += static_cast<char>('0' + Below(random, 10));
 }
 
 // Mostly short digit runs, sometimes up to 30 digits, rarely hundreds.
@@ -62,8 +65,7 @@ void AppendFormatted(std::mt19937_64& random, std::string& text) {
                           value);
             break;
         case 1:
-            std::snprintf(buffer, sizeof buffer, "%.*f", static_cast<int>(Below(random, 4)),
-                          value);
+            std::snprintf(buffer, sizeof buffer, "%.*f", static_cast<int>(Below(random, 4)), value);
             break;
         default:
             std::snprintf(buffer, sizeof buffer, "%.*e", static_cast<int>(Below(random, 20)),
@@ -89,9 +91,9 @@ void AppendHex(std::mt19937_64& random, std::string& text) {
 }
 
 void AppendWord(std::mt19937_64& random, std::string& text) {
-    const char* words[] = {"inf", "INF",  "Inf",    "infinity", "INFINITY", "infinit",
-                           "in",  "nan",  "NaN",    "NAN",      "nan()",    "nan(123)",
-                           "nan(", "na",  "nan(_x)", "nAn(0x1f)", "i",      "n"};
+    const char* words[] = {"inf",  "INF", "Inf",     "infinity",  "INFINITY", "infinit",
+                           "in",   "nan", "NaN",     "NAN",       "nan()",    "nan(123)",
+                           "nan(", "na",  "nan(_x)", "nAn(0x1f)", "i",        "n"};
     text += words[Below(random, std::size(words))];
 }
 
