@@ -6,59 +6,22 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
-#include <thread>
-#include <vector>
 
 #include "exp_agreement.h"
+#include "long_check.h"
 
 namespace {
 
-using tarnvik::testing_support::ExpAccuracy;
-using tarnvik::testing_support::VapourPressureTally;
+using namespace tarnvik::testing_support;
 
 constexpr double kMaxAllowedUlps = 0.51;
 
 struct Options {
     std::uint64_t floatStride = 1;
     std::uint64_t doubles = 100'000'000;
-    unsigned threads = 1;
+    std::uint64_t threads = 1;
 };
-
-bool ReadOptions(int argc, char** argv, Options& options) {
-    for (int i = 1; i + 1 < argc; i += 2) {
-        const std::string name = argv[i];
-        char* end = nullptr;
-        const unsigned long long value = std::strtoull(argv[i + 1], &end, 10);
-        if (*end != '\0') return false;
-        if (name == "--float-stride" && value > 0) {
-            options.floatStride = value;
-        } else if (name == "--doubles" && value > 0) {
-            options.doubles = value;
-        } else if (name == "--threads" && value > 0 && value <= 64) {
-            options.threads = static_cast<unsigned>(value);
-        } else {
-            return false;
-        }
-    }
-    return argc % 2 == 1;
-}
-
-template <class Tally, class Part>
-Tally InParallel(unsigned n, Part part) {
-    std::vector<Tally> tallies(n);
-    std::vector<std::thread> threads;
-    for (unsigned k = 0; k < n; ++k) threads.emplace_back([&, k] { part(k, n, tallies[k]); });
-    for (std::thread& t : threads) t.join();
-    Tally all;
-    for (const Tally& t : tallies) all.Merge(t);
-    return all;
-}
-
-double Seconds(std::chrono::steady_clock::time_point start) {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
 
 void PrintExamples(const std::vector<std::string>& examples) {
     for (const std::string& e : examples) std::printf("    %s\n", e.c_str());
@@ -69,10 +32,9 @@ bool CheckAccuracy(const char* name, double low, double high, const Options& o,
     const auto start = std::chrono::steady_clock::now();
     const ExpAccuracy a =
         InParallel<ExpAccuracy>(o.threads, [&](unsigned k, unsigned n, ExpAccuracy& part) {
-            tarnvik::testing_support::SweepExpAccuracy(low, high, o.doubles, k, n, seed,
-                                                       kMaxAllowedUlps, part);
+            SweepExpAccuracy(low, high, o.doubles, k, n, seed, kMaxAllowedUlps, part);
         });
-    std::printf("%s, [%g, %g] (%.1f s)\n", name, low, high, Seconds(start));
+    std::printf("%s, [%g, %g] (%.1f s)\n", name, low, high, SecondsSince(start));
     std::printf("  %llu arguments; largest error %.4f ulp at %a (the C library's: %.4f ulp)\n",
                 static_cast<unsigned long long>(a.compared), a.maxUlpError, a.maxUlpErrorArgument,
                 a.libraryMaxUlpError);
@@ -88,7 +50,10 @@ bool CheckAccuracy(const char* name, double low, double high, const Options& o,
 
 int main(int argc, char** argv) {
     Options o;
-    if (!ReadOptions(argc, argv, o)) {
+    if (!ReadCountOptions(argc, argv,
+                          {{"--float-stride", &o.floatStride, 1},
+                           {"--doubles", &o.doubles, 1},
+                           {"--threads", &o.threads, 1, 256}})) {
         std::fprintf(stderr, "usage: %s [--float-stride N] [--doubles N] [--threads N]\n", argv[0]);
         return 2;
     }
@@ -96,10 +61,10 @@ int main(int argc, char** argv) {
 
     const VapourPressureTally v = InParallel<VapourPressureTally>(
         o.threads, [&](unsigned k, unsigned n, VapourPressureTally& part) {
-            tarnvik::testing_support::SweepVapourPressure(k * o.floatStride, n * o.floatStride,
-                                                          part);
+            SweepVapourPressure(k * o.floatStride, n * o.floatStride, part);
         });
-    std::printf("saturation vapour pressure over float temperatures (%.1f s)\n", Seconds(start));
+    std::printf("saturation vapour pressure over float temperatures (%.1f s)\n",
+                SecondsSince(start));
     std::printf("  %llu temperatures; exp(M) differs in %llu, the float result in %llu\n",
                 static_cast<unsigned long long>(v.compared),
                 static_cast<unsigned long long>(v.expDifferences),
@@ -113,6 +78,6 @@ int main(int argc, char** argv) {
     ok &= CheckAccuracy("subnormal results", -746.0, -708.0, o, 3);
     ok &= CheckAccuracy("near zero", -1e-3, 1e-3, o, 4);
 
-    std::printf("%s after %.0f s\n", ok ? "all agree" : "DIFFERENCES FOUND", Seconds(start));
+    std::printf("%s after %.0f s\n", ok ? "all agree" : "DIFFERENCES FOUND", SecondsSince(start));
     return ok ? 0 : 1;
 }
