@@ -3,9 +3,10 @@
 // sets the process locale from the environment, and a German desktop must
 // not turn 20.5 into 20.
 //
-// Both give the same bits and texts on every platform: plain decimal texts
-// are read and every result is formatted by exact integer arithmetic of our
-// own; only the rare other texts go to the C library's strtod.
+// Both give the same bits and texts on every platform: plain decimals, inf,
+// nan and hexadecimal texts are read and every result is formatted by exact
+// arithmetic of our own; only decimals with more than 19 digits or far
+// exponents go to the C library's strtod, which rounds them correctly.
 #pragma once
 
 #include <cstddef>

@@ -75,25 +75,63 @@ void AppendFormatted(std::mt19937_64& random, std::string& text) {
     text += buffer;
 }
 
+void AppendHexDigits(std::mt19937_64& random, std::string& text) {
+    const char hex[] = "0123456789abcdefABCDEF";
+    if (OneIn(random, 4)) text.append(Below(random, 20), '0');
+    // Past 16 digits the bits beyond a double's decide the rounding.
+    const std::uint64_t count = OneIn(random, 5) ? Below(random, 40) : Below(random, 16);
+    for (std::uint64_t n = count; n > 0; --n) text += hex[Below(random, 22)];
+}
+
 void AppendHex(std::mt19937_64& random, std::string& text) {
     text += OneIn(random, 2) ? "0x" : "0X";
-    const char hex[] = "0123456789abcdefABCDEF";
-    for (std::uint64_t n = Below(random, 16); n > 0; --n) text += hex[Below(random, 22)];
+    AppendHexDigits(random, text);
     if (OneIn(random, 2)) {
         text += '.';
-        for (std::uint64_t n = Below(random, 16); n > 0; --n) text += hex[Below(random, 22)];
+        AppendHexDigits(random, text);
     }
     if (OneIn(random, 2)) {
         text += OneIn(random, 2) ? 'p' : 'P';
-        if (OneIn(random, 2)) text += '-';
-        AppendDigits(random, text, Below(random, 5));
+        const char* signs[] = {"", "+", "-"};
+        text += signs[Below(random, 3)];
+        if (OneIn(random, 2)) {
+            AppendDigits(random, text, Below(random, 5));
+        } else {
+            // Near the ends of the double range, where rounding meets
+            // overflow and the subnormals.
+            const int exponents[] = {1000, 1074, 1100, 1150};
+            text +=
+                std::to_string(exponents[Below(random, 4)] + static_cast<int>(Below(random, 60)));
+        }
     }
 }
 
 void AppendWord(std::mt19937_64& random, std::string& text) {
-    const char* words[] = {"inf",  "INF", "Inf",     "infinity",  "INFINITY", "infinit",
-                           "in",   "nan", "NaN",     "NAN",       "nan()",    "nan(123)",
-                           "nan(", "na",  "nan(_x)", "nAn(0x1f)", "i",        "n"};
+    const char* words[] = {"inf",
+                           "INF",
+                           "Inf",
+                           "infinity",
+                           "INFINITY",
+                           "infinit",
+                           "in",
+                           "nan",
+                           "NaN",
+                           "NAN",
+                           "nan()",
+                           "nan(123)",
+                           "nan(",
+                           "na",
+                           "nan(_x)",
+                           "nAn(0x1f)",
+                           "i",
+                           "n",
+                           "nan(0x)",
+                           "nan(08)",
+                           "nan(0777)",
+                           "NAN(99999999999999999999999)",
+                           "nan(0xFFFFFFFFFFFFFFFFF)",
+                           "nan(0x7ffffffffffff)",
+                           "nan(1a)"};
     text += words[Below(random, std::size(words))];
 }
 
@@ -256,6 +294,21 @@ std::span<const std::string_view> EdgeTexts() {
         "0x.p1"sv,
         "0x1p-1074"sv,
         "-0X1.8P+3"sv,
+        "-0x"sv,
+        "-0x.p"sv,
+        "0x1.fffffffffffff8p1023"sv,  // rounds up to infinity
+        "0x1.fffffffffffff7ffffffp1023"sv,
+        "0x1p-1075"sv,  // halfway to the smallest subnormal: to zero
+        "0x1.0000000000001p-1075"sv,
+        "0x1.8p-1074"sv,
+        "0x1.00000000000008p0"sv,  // a tie at 53 bits: to even
+        "0x1.00000000000018p0"sv,
+        "0x1.000000000000080000000000000001p0"sv,
+        "0x0.0000000000001p-1022"sv,
+        "-0x10p-1176"sv,  // underflow keeps the sign
+        "0xfD6d72B2b5Cp-1087"sv,
+        "0x123456789abcdef0123456789p-50"sv,
+        "0x.000000000000000000000001p100"sv,
         "9007199254740992"sv,  // 2^53: the largest mantissa read exactly
         "9007199254740993"sv,  // one more: rounds, left to the C library
         "9007199254740993e-3"sv,
@@ -281,6 +334,13 @@ std::span<const std::string_view> EdgeTexts() {
         "nan"sv,
         "-nan(1)"sv,
         "nan("sv,
+        "nan()"sv,
+        "nan(0x)"sv,
+        "nan(0X8000000000001)"sv,        // beyond the payload bits
+        "-nan(18446744073709551616)"sv,  // saturates
+        "NaN(017)"sv,
+        "nan(9a)"sv,
+        "nan(1)x"sv,
         "5\0"
         "9"sv,
         "\0"
