@@ -1,21 +1,24 @@
 // Number reading and formatting against oracles of a different making.
 //
-// Reading: the library reads plain decimals itself and must give the bits
-// of the C library's strtod. Formatting: the library scales and rounds in
-// binary integers; its text must equal snprintf("%.Nf") and the exact
-// decimal expansion of the double, worked out here digit by digit in base
-// ten and rounded half to even. The fuzzer never sets a locale, so the C
-// library works in "C".
+// Reading: the library reads decimals, hexadecimals, inf and nan itself
+// and must give the bits of the C library's strtod (or, where glibc
+// misrounds a hexadecimal subnormal, the exactly rounded value).
+// Formatting: the library scales and rounds in binary integers; its text
+// must equal snprintf("%.Nf") and the exact decimal expansion of the
+// double, worked out here digit by digit in base ten and rounded half to
+// even. The fuzzer never sets a locale, so the C library works in "C".
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/numbers.h"
+#include "reference_numbers.h"
 
 namespace {
 
@@ -122,7 +125,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string text(reinterpret_cast<const char*>(data), size);
     const double parsed = tarnvik::ParseNumber(text);
     const double reference = std::strtod(text.c_str(), nullptr);
-    if (std::memcmp(&parsed, &reference, sizeof parsed) != 0) std::abort();
+    if (std::memcmp(&parsed, &reference, sizeof parsed) != 0) {
+        // glibc rounds some hexadecimal subnormals twice; there the library
+        // must give the exactly rounded value instead.
+        const std::optional<double> exact = tarnvik::reference::ExactHexadecimal(text);
+        if (!exact || std::memcmp(&parsed, &*exact, sizeof parsed) != 0) std::abort();
+    }
     CheckFormat(parsed);
 
     // The first eight bytes as a double: any bit pattern, not only the

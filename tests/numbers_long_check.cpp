@@ -30,6 +30,11 @@ bool Report(const char* what, const Tally& tally) {
                 static_cast<unsigned long long>(tally.compared),
                 static_cast<unsigned long long>(tally.mismatches));
     for (const std::string& e : tally.examples) std::printf("    %s\n", e.c_str());
+    if (tally.referenceFaults != 0) {
+        std::printf("  %-8s %14llu where the reference misrounds and the library is exact\n", "",
+                    static_cast<unsigned long long>(tally.referenceFaults));
+        for (const std::string& e : tally.faultExamples) std::printf("    %s\n", e.c_str());
+    }
     return tally.mismatches == 0;
 }
 

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <random>
 
 #include "core/numbers.h"
@@ -48,6 +49,9 @@ void Tally::Merge(const Tally& other) {
     mismatches += other.mismatches;
     for (const std::string& e : other.examples)
         if (examples.size() < kExamples) examples.push_back(e);
+    referenceFaults += other.referenceFaults;
+    for (const std::string& e : other.faultExamples)
+        if (faultExamples.size() < kExamples) faultExamples.push_back(e);
 }
 
 void NumberTallies::Merge(const NumberTallies& other) {
@@ -58,11 +62,20 @@ void NumberTallies::Merge(const NumberTallies& other) {
 void CompareParse(std::string_view text, Tally& tally) {
     const double library = ParseNumber(text);
     const double reference = reference::ParseNumber(text);
-    const bool same = Bits(library) == Bits(reference);
-    Record(tally, same,
-           same ? std::string()
-                : "read \"" + Printable(text) + "\": " + Hex(library) + ", reference " +
-                      Hex(reference));
+    if (Bits(library) == Bits(reference)) {
+        ++tally.compared;
+        return;
+    }
+    const std::string description =
+        "read \"" + Printable(text) + "\": " + Hex(library) + ", reference " + Hex(reference);
+    const std::optional<double> exact = reference::ExactHexadecimal(text);
+    if (exact && Bits(*exact) == Bits(library)) {
+        ++tally.compared;
+        ++tally.referenceFaults;
+        if (tally.faultExamples.size() < kExamples) tally.faultExamples.push_back(description);
+        return;
+    }
+    Record(tally, false, description);
 }
 
 void CompareFormat(double value, NumberTallies& tallies) {

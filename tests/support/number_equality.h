@@ -11,11 +11,15 @@
 namespace tarnvik::testing_support {
 
 // How many comparisons were made, how many differed, and the first few
-// differences described for a person.
+// differences described for a person. Where the reference itself is wrong
+// (glibc misrounds some hexadecimal subnormals) and the library gives the
+// exactly rounded result, the case counts as a fault of the reference.
 struct Tally {
     std::uint64_t compared = 0;
     std::uint64_t mismatches = 0;
     std::vector<std::string> examples;
+    std::uint64_t referenceFaults = 0;
+    std::vector<std::string> faultExamples;
 
     void Merge(const Tally& other);
 };

@@ -307,6 +307,9 @@ std::span<const std::string_view> EdgeTexts() {
         "0x0.0000000000001p-1022"sv,
         "-0x10p-1176"sv,  // underflow keeps the sign
         "0xfD6d72B2b5Cp-1087"sv,
+        "0x6bBa833f83E5f6p-1077"sv,  // glibc rounds these subnormals twice
+        "0x9b2a9fe341ab8c000p-1090"sv,
+        "-0x9b2a9fe341ab8c0000000000001p-1138"sv,
         "0x123456789abcdef0123456789p-50"sv,
         "0x.000000000000000000000001p100"sv,
         "9007199254740992"sv,  // 2^53: the largest mantissa read exactly

@@ -6,6 +6,7 @@
 // floating-point to_chars.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,5 +17,14 @@ double ParseNumber(std::string_view text);
 
 // std::to_chars(fixed, decimals).
 std::string FormatFixed(double value, int decimals);
+
+// A hexadecimal text ("0x..." after blanks and a sign) rounded exactly once,
+// as the C standard asks; nothing for other texts. glibc's strtod rounds
+// some subnormal results twice and is one ulp off there. Made differently
+// from the library's reading: the significant digits are cut to 15 with the
+// last bit set when a dropped digit is not zero (rounding to odd keeps the
+// final rounding right), and the one rounding is the conversion of that
+// exact long double to double.
+std::optional<double> ExactHexadecimal(std::string_view text);
 
 }  // namespace tarnvik::reference
