@@ -153,19 +153,20 @@ double ReadHexNumber(const char* p, const char* end, bool negative) {
     }
     // "0x" without a hex digit is the number 0 followed by letters.
     if (!anyDigit) return negative ? -0.0 : 0.0;
-    if (p != end && (*p | 0x20) == 'p') {
-        const char* q = p + 1;
-        bool negativeExponent = false;
-        if (q != end && (*q == '+' || *q == '-')) {
-            negativeExponent = *q == '-';
-            ++q;
-        }
-        std::int64_t e = 0;
-        for (; q != end && IsDigit(*q); ++q)
-            if (e < 100000) e = e * 10 + (*q - '0');  // far beyond any double
-        exponent += negativeExponent ? -e : e;
-    }
+    if (p != end && (*p | 0x20) == 'p') exponent += ReadExponent(p + 1, end);
     return RoundBinary(m, exponent, sticky, negative);
+}
+
+std::int64_t ReadExponent(const char* p, const char* end) {
+    bool negative = false;
+    if (p != end && (*p == '+' || *p == '-')) {
+        negative = *p == '-';
+        ++p;
+    }
+    std::int64_t e = 0;
+    for (; p != end && IsDigit(*p); ++p)
+        if (e < 100000) e = e * 10 + (*p - '0');  // far beyond any double
+    return negative ? -e : e;
 }
 
 }  // namespace tarnvik

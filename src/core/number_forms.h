@@ -4,6 +4,8 @@
 // and in rounding hexadecimal subnormals).
 #pragma once
 
+#include <cstdint>
+
 namespace tarnvik {
 
 // The number at p (just after the sign, at a letter) up to end: infinity,
@@ -16,5 +18,10 @@ double ReadNumberWord(const char* p, const char* end, bool negative);
 // rounded to nearest, ties to even, through the subnormals to zero and up
 // to infinity. Without a hex digit it is the 0 before the "x".
 double ReadHexNumber(const char* p, const char* end, bool negative);
+
+// The exponent at p, just after an "e" or "p": an optional sign and decimal
+// digits, saturating far beyond any double. Without a digit it is 0, and
+// the letter is no part of the number.
+std::int64_t ReadExponent(const char* p, const char* end);
 
 }  // namespace tarnvik

@@ -94,21 +94,7 @@ double ParseNumber(std::string_view text) {
     }
     if (!anyDigit) return 0.0;  // ".", "-.e5"
 
-    // An exponent counts only with at least one digit: "2e" reads as 2.
-    if (p != end && (*p | 0x20) == 'e') {
-        const char* q = p + 1;
-        bool negativeExponent = false;
-        if (q != end && (*q == '+' || *q == '-')) {
-            negativeExponent = *q == '-';
-            ++q;
-        }
-        if (q != end && IsDigit(*q)) {
-            std::int64_t e = 0;
-            for (; q != end && IsDigit(*q); ++q)
-                if (e < 100000) e = e * 10 + (*q - '0');  // far beyond any double
-            exponent += negativeExponent ? -e : e;
-        }
-    }
+    if (p != end && (*p | 0x20) == 'e') exponent += ReadExponent(p + 1, end);
 
     if (mantissa == 0) return negative ? -0.0 : 0.0;
     if (mantissa > kLargestExactInteger) return ParseWithCLibrary(text);
