@@ -75,24 +75,27 @@ double ParseNumber(std::string_view text) {
     if (*p == '0' && end - p > 1 && (p[1] | 0x20) == 'x')
         return ReadHexNumber(p + 2, end, negative);
 
+    // The digits are gathered without a check each: past 19 significant
+    // digits the 64-bit sum wraps, but then the C library reads the text.
+    const char* const start = p;
     std::uint64_t mantissa = 0;
-    int digits = 0;             // significant digits gathered in mantissa
+    while (p != end && *p == '0') ++p;  // leading zeros
+    const char* significant = p;
+    for (; p != end && IsDigit(*p); ++p) mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
+    std::ptrdiff_t digits = p - significant;
     std::int64_t exponent = 0;  // the power of ten that scales mantissa
-    bool anyDigit = false;
-    bool fraction = false;
-    for (; p != end; ++p) {
-        if (*p == '.' && !fraction) {
-            fraction = true;
-            continue;
-        }
-        if (!IsDigit(*p)) break;
-        anyDigit = true;
-        if (fraction) --exponent;
-        if (mantissa == 0 && *p == '0') continue;  // leading zeros
-        if (++digits > kMostMantissaDigits) return ParseWithCLibrary(text);
-        mantissa = mantissa * 10 + static_cast<std::uint64_t>(*p - '0');
+    if (p != end && *p == '.') {
+        const char* const point = p++;
+        if (mantissa == 0)
+            while (p != end && *p == '0') ++p;  // zeros after the point count only as places
+        significant = p;
+        for (; p != end && IsDigit(*p); ++p)
+            mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
+        digits += p - significant;
+        exponent = -(p - point - 1);
+        if (p - start == 1) return 0.0;  // "." alone is no number
     }
-    if (!anyDigit) return 0.0;  // ".", "-.e5"
+    if (digits > kMostMantissaDigits) return ParseWithCLibrary(text);
 
     if (p != end && (*p | 0x20) == 'e') exponent += ReadExponent(p + 1, end);
 
