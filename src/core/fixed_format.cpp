@@ -2,6 +2,7 @@
 // floating-point step and without the C++ library's floating-point
 // to_chars, which the browser build's library lacks.
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstring>
 
@@ -12,19 +13,27 @@ namespace tarnvik {
 namespace {
 
 constexpr int kMostDecimals = 3;
-constexpr std::uint64_t kDecimalUnits[] = {1, 10, 100, 1000};
 
 constexpr char kDigitPairs[] =
     "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
     "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
     "8081828384858687888990919293949596979899";
 
-// Writes n in decimal, at least minDigits digits with leading zeros; two
-// digits a step.
+// 10^0 to 10^19, every power of ten a 64-bit integer holds.
+constexpr auto kPowersOfTen = [] {
+    std::array<std::uint64_t, 20> powers{};
+    powers[0] = 1;
+    for (std::size_t i = 1; i < powers.size(); ++i) powers[i] = powers[i - 1] * 10;
+    return powers;
+}();
+
+// Writes n in decimal, at least minDigits digits with leading zeros: the
+// length first, then the digits from the back, two a step.
 char* WriteUnsigned(char* out, std::uint64_t n, int minDigits = 1) {
-    char digits[20];
-    char* const last = digits + sizeof digits;
-    char* p = last;
+    int length = 1;
+    while (length < 20 && n >= kPowersOfTen[static_cast<std::size_t>(length)]) ++length;
+    length = std::max(length, minDigits);
+    char* p = out + length;
     while (n >= 100) {
         p -= 2;
         std::memcpy(p, kDigitPairs + 2 * (n % 100), 2);
@@ -36,9 +45,8 @@ char* WriteUnsigned(char* out, std::uint64_t n, int minDigits = 1) {
     } else {
         *--p = static_cast<char>('0' + n);
     }
-    while (last - p < minDigits) *--p = '0';
-    std::memcpy(out, p, static_cast<std::size_t>(last - p));
-    return out + (last - p);
+    while (p != out) *--p = '0';
+    return out + length;
 }
 
 // Writes m * 2^shift in decimal, for the integers above 2^63 up to the
@@ -99,7 +107,7 @@ FixedText FormatFixedText(double value, int decimals) {
     const std::uint64_t m =
         biasedExponent == 0 ? fractionBits : fractionBits | (std::uint64_t{1} << 52);
     const int e = biasedExponent == 0 ? -1074 : biasedExponent - 1075;
-    const std::uint64_t unit = kDecimalUnits[decimals];
+    const std::uint64_t unit = kPowersOfTen[static_cast<std::size_t>(decimals)];
 
     if (e >= 0) {
         out = e <= 10 ? WriteUnsigned(out, m << e) : WriteHugeInteger(out, m, e);
