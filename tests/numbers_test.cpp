@@ -2,12 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <clocale>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 
 #include "locale_guard.h"
 #include "named_case.h"
+#include "number_equality.h"
 
 namespace tarnvik {
 namespace {
@@ -29,7 +32,11 @@ INSTANTIATE_TEST_SUITE_P(
                     ParseCase{"lone_minus", "-", 0.0}, ParseCase{"letters", "abc", 0.0},
                     ParseCase{"prefix", "1.5bar", 1.5}, ParseCase{"exponent", "1e3", 1000.0},
                     ParseCase{"hex", "0x10", 16.0}, ParseCase{"plus", "+2", 2.0},
-                    ParseCase{"dotted", "1.2.3", 1.2}),
+                    ParseCase{"dotted", "1.2.3", 1.2},
+                    // Three quarters of a unit above 0x0.d775067f07cbep-1022:
+                    // rounded once, up; glibc's strtod rounds twice and stays.
+                    ParseCase{"hex_subnormal_rounded_once", "0x6bBa833f83E5f6p-1077",
+                              0x0.d775067f07cbfp-1022}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Parse, SpecialValues) {
@@ -49,6 +56,71 @@ TEST(Format, FixedDecimalsRoundedExactly) {
     EXPECT_EQ(FormatFixed(235.5, 0), "236");
     EXPECT_EQ(FormatFixed(-0.04, 1), "-0.0");
     EXPECT_EQ(FormatFixed(12.0, 2), "12.00");
+}
+
+struct FormatCase {
+    const char* name;
+    double value;
+    int decimals;
+    const char* text;
+};
+
+class Format : public testing::TestWithParam<FormatCase> {};
+TEST_P(Format, ExactDecimalValueRoundedHalfToEven) {
+    EXPECT_EQ(FormatFixed(GetParam().value, GetParam().decimals), GetParam().text);
+    EXPECT_EQ(FormatFixedText(GetParam().value, GetParam().decimals).View(), GetParam().text);
+}
+INSTANTIATE_TEST_SUITE_P(
+    Values, Format,
+    testing::Values(
+        FormatCase{"tie_to_even_down", 0.125, 2, "0.12"},
+        FormatCase{"tie_to_even_up", 0.375, 2, "0.38"},
+        FormatCase{"tie_at_zero_decimals", 2.5, 0, "2"},
+        // 0.0005 is a little above its decimal, 1.0005 a little below.
+        FormatCase{"above_the_tie", 0.0005, 3, "0.001"},
+        FormatCase{"below_the_tie", 1.0005, 3, "1.000"},
+        FormatCase{"carry_into_integer", 9.9996, 3, "10.000"},
+        FormatCase{"negative_zero", -0.0, 1, "-0.0"},
+        FormatCase{"negative_rounds_to_zero", -0.0004, 3, "-0.000"},
+        FormatCase{"smallest_subnormal", DBL_TRUE_MIN, 3, "0.000"},
+        FormatCase{"two_to_the_63", 0x1p63, 1, "9223372036854775808.0"},
+        FormatCase{"two_to_the_64", 0x1p64, 0, "18446744073709551616"},
+        FormatCase{"largest_double", -DBL_MAX, 0,
+                   "-17976931348623157081452742373170435679807056752584499659891747680315726078"
+                   "00285387605895586327668781715404589535143824642343213268894641827684675467"
+                   "03537516986049910576551282076245490090389328944075868508455133942304583236"
+                   "90322294816580855933212334827479782620414472316873817718091929988125040402"
+                   "6184124858368"},
+        FormatCase{"infinity", -HUGE_VAL, 2, "-inf"},
+        FormatCase{"nan", std::numeric_limits<double>::quiet_NaN(), 2, "nan"},
+        FormatCase{"negative_nan", -std::numeric_limits<double>::quiet_NaN(), 0, "-nan"},
+        FormatCase{"decimals_above_three_clamped", 1.23456, 7, "1.235"},
+        FormatCase{"negative_decimals_clamped", 1.5, -1, "2"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The library's reading and formatting against the C and C++ library calls
+// they replaced: a sample of the long check's sweeps.
+void ExpectNoDifference(const testing_support::Tally& tally) {
+    std::string examples;
+    for (const std::string& e : tally.examples) examples += "\n  " + e;
+    EXPECT_EQ(tally.mismatches, 0u) << "of " << tally.compared << ":" << examples;
+}
+
+TEST(SameAsTheCLibrary, EdgeValuesAndTexts) {
+    testing_support::NumberTallies tallies;
+    testing_support::CompareEdges(tallies);
+    ExpectNoDifference(tallies.format);
+    ExpectNoDifference(tallies.parse);
+}
+
+TEST(SameAsTheCLibrary, SampleOfFloatsDoublesTiesAndTexts) {
+    testing_support::NumberTallies tallies;
+    testing_support::SweepFloats(12345, 65521, tallies);  // a prime stride: every exponent
+    testing_support::SweepRandomDoubles(20000, 7, tallies);
+    testing_support::SweepTies(20000, 8, tallies);
+    testing_support::SweepTexts(100000, 9, tallies.parse);
+    ExpectNoDifference(tallies.format);
+    ExpectNoDifference(tallies.parse);
 }
 
 TEST(CommasToPoints, ReplacesEveryComma) {

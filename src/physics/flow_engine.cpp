@@ -1,7 +1,6 @@
 #include "physics/flow_engine.h"
 
-#include <cmath>
-
+#include "physics/deterministic_exp.h"
 #include "physics/profile_factor.h"
 #include "sensors/sensor_positions.h"
 
@@ -74,15 +73,19 @@ bool IsMassUnit(int unitCode) {
            unitCode == kUnitTPerH || unitCode == kUnitLbPerH;
 }
 
+double MagnusExponent(float t) {
+    if (t > 0.0f) return 17.62 * t / (t + 243.12);  // over water
+    return 22.46 * t / (t + 272.62);                // over ice
+}
+
+// The one exponential of the calculation is our own, so that every
+// platform gives the same bits.
+float SaturationVapourPressure(float t) {
+    return static_cast<float>(6.112 * DeterministicExp(MagnusExponent(t)) / 10.0);
+}
+
 float VapourPressure(float t, float humidity) {
-    double m;
-    if (t > 0.0f) {
-        m = 17.62 * t / (t + 243.12);  // over water
-    } else {
-        m = 22.46 * t / (t + 272.62);  // over ice
-    }
-    const float saturation = static_cast<float>(6.112 * std::exp(m) / 10.0);
-    return saturation * humidity / 100.0f;
+    return SaturationVapourPressure(t) * humidity / 100.0f;
 }
 
 void ComputeDensities(const ProcessConditions& c, float& processDensity, float& referenceDensity) {

@@ -10,6 +10,13 @@ namespace tarnvik {
 // Number of rows of the per-gas sensor factor tables.
 inline constexpr int kGasFactorRows = 14;
 
+// The exponent of the Magnus formula at a temperature in degrees C: over
+// water above 0, over ice at and below.
+double MagnusExponent(float temperature);
+
+// Saturation pressure of water vapour in bar at a temperature in degrees C.
+float SaturationVapourPressure(float temperature);
+
 // Partial pressure of water vapour in bar (Magnus formula) for a
 // temperature in degrees C and a relative humidity as a fraction.
 float VapourPressure(float temperature, float humidity);
