@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, only those
-# that are missing, so a second run costs nothing.
+# that are missing, so a second run costs nothing. Arguments name more
+# packages to install the same way.
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev
   xvfb xauth fonts-liberation2 fonts-dejavu-core locales
+  "$@"
 )
 
 missing=()

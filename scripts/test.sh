@@ -23,3 +23,6 @@ for preset in release asan; do
   echo "== $preset: tests" >&2
   ctest --preset "$preset" -j "$jobs"
 done
+
+# The page and the command line compiled to WebAssembly.
+scripts/test-web.sh

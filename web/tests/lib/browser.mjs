@@ -65,6 +65,7 @@ export function serveSite() {
 // Opens the page and waits until the window shows its first results.
 export async function openPage(browser, url, viewport = { width: 1280, height: 800 }) {
   const context = await browser.newContext({ viewport });
+  context.setDefaultTimeout(10000);
   const page = await context.newPage();
   const log = { errors: [], requests: [] };
   page.on('console', (message) => {
