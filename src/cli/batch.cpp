@@ -4,11 +4,13 @@
 #include <vector>
 
 #include "cli/result_output.h"
-#include "cli/window_session.h"
+#include "sizing/window_session.h"
 
 namespace tarnvik::cli {
 
 namespace {
+
+using sizing::OptionValues;
 
 std::string ErrorLine(const std::string& message) {
     Json object = Json::object();
@@ -54,7 +56,7 @@ std::string ReadOptions(std::string_view line, OptionValues& values) {
     if (!object.is_object()) return "a line must be one JSON object of option names and texts";
     if (!duplicate.empty()) return "key \"" + duplicate + "\" is given twice";
     for (const auto& [key, value] : object.items()) {
-        const WindowOption* option = FindWindowOption(key);
+        const sizing::WindowOption* option = sizing::FindWindowOption(key);
         if (!option) return "unknown key \"" + key + "\"; the keys are the option names";
         if (!value.is_string())
             return "the value of \"" + key + "\" must be a string, as typed into the window";
@@ -78,7 +80,7 @@ std::string BatchLine(std::string_view line, const CTarnvikDlg& started, bool& o
         return ErrorLine(problem);
     // Each line gets a fresh window: a copy of one started once, so that
     // the start-up sequence does not run again for every line.
-    WindowSession session(started);
+    sizing::WindowSession session(started);
     if (auto error = session.Apply(values)) return ErrorLine(error->Describe(""));
     ok = true;
     return DumpLine(ResultsJson(session.Read()));

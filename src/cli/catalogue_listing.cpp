@@ -3,14 +3,14 @@
 #include <string>
 #include <vector>
 
-#include "cli/sensor_survey.h"
 #include "cli/text_table.h"
+#include "sizing/sensor_survey.h"
 
 namespace tarnvik::cli {
 
 void PrintCatalogue(std::ostream& out) {
     using A = TextTable::Align;
-    for (const SensorOffer& s : SurveySensors()) {
+    for (const sizing::SensorOffer& s : sizing::SurveySensors()) {
         TextTable table({A::Left, A::Left});
         if (s.FreeDiameter()) {
             table.AddRow({"diameter", "free, " + s.defaultDiameter + " mm at first"});

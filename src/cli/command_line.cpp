@@ -8,11 +8,11 @@
 
 #include "cli/batch.h"
 #include "cli/catalogue_listing.h"
-#include "cli/range_table.h"
+#include "cli/find_command.h"
 #include "cli/result_output.h"
-#include "cli/sensor_finder.h"
-#include "cli/window_options.h"
-#include "cli/window_session.h"
+#include "cli/table_command.h"
+#include "sizing/window_options.h"
+#include "sizing/window_session.h"
 
 #ifndef TARNVIK_VERSION
 #error "TARNVIK_VERSION must name the project version"
@@ -21,6 +21,12 @@
 namespace tarnvik::cli {
 
 namespace {
+
+using sizing::kOptCount;
+using sizing::Opt;
+using sizing::OptionValues;
+using sizing::WindowOption;
+using sizing::WindowOptions;
 
 constexpr const char* kName = "tarnvik-calc";
 
@@ -97,7 +103,7 @@ int UsageError(std::ostream& err, const std::string& message) {
 }
 
 int RunWindow(const OptionValues& values, bool json, std::ostream& out, std::ostream& err) {
-    WindowSession session;
+    sizing::WindowSession session;
     if (auto error = session.Apply(values)) return UsageError(err, error->Describe("--"));
     if (json) {
         out << DumpLine(ResultsJson(session.Read())) << '\n';
@@ -177,11 +183,12 @@ int RunCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
     if (subcommand && (window.AnyGiven() || json || batch || list))
         return UsageError(err, "options of the calculator go after the subcommand name");
     if (tableCommand->parsed()) {
-        return RunRangeTable(tableWindow.Values(), tableWindow.Diameters(), tableFormat, out, err);
+        return RunTableCommand(tableWindow.Values(), tableWindow.Diameters(), tableFormat, out,
+                               err);
     }
     if (findCommand->parsed()) {
-        return RunSensorFinder(findWindow.Values(), findWindow.Diameters(), minFlow, maxFlow,
-                               findJson, out, err);
+        return RunFindCommand(findWindow.Values(), findWindow.Diameters(), minFlow, maxFlow,
+                              findJson, out, err);
     }
     if (list) {
         if (window.AnyGiven() || json || batch) return UsageError(err, "--list takes no options");

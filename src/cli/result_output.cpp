@@ -4,9 +4,20 @@
 
 namespace tarnvik::cli {
 
-Json ResultsJson(const Results& results) {
+Json ResultsJson(const sizing::Results& results) {
     Json object = Json::object();
-    for (std::size_t i = 0; i < kResultCount; ++i) object[ResultBoxes()[i].key] = results[i];
+    for (std::size_t i = 0; i < sizing::kResultCount; ++i)
+        object[sizing::ResultBoxes()[i].key] = results[i];
+    return object;
+}
+
+Json RowJson(const sizing::SizingRow& row) {
+    Json object = Json::object();
+    object["sensor"] = row.sensor;
+    object["section"] = row.section;
+    object["diameter"] = row.diameter;
+    object["range"] = row.range;
+    object.update(ResultsJson(row.results));
     return object;
 }
 
@@ -18,10 +29,10 @@ std::string DumpPretty(const Json& value) {
     return value.dump(2, ' ', false, Json::error_handler_t::replace);
 }
 
-void PrintResultsTable(std::ostream& out, const Results& r) {
+void PrintResultsTable(std::ostream& out, const sizing::Results& r) {
     using A = TextTable::Align;
     TextTable table({A::Left, A::Right, A::Left});
-    using namespace result;
+    using namespace sizing::result;
     table.AddRow({"Profile factor", r[kProfileFactor]});
     table.AddRow({"Max. flow", r[kMaxFlow], r[kMaxFlowUnit]});
     table.AddRow({"Min. flow", r[kMinFlow], r[kMinFlowUnit]});

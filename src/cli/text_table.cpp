@@ -37,13 +37,4 @@ void TextTable::Print(std::ostream& out, const std::string& indent) const {
     }
 }
 
-std::string Join(const std::vector<std::string>& values) {
-    std::string out;
-    for (const std::string& v : values) {
-        if (!out.empty()) out += ", ";
-        out += v;
-    }
-    return out;
-}
-
 }  // namespace tarnvik::cli

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "sizing/list_text.h"
+
 namespace tarnvik::cli {
 
 class TextTable {
@@ -25,6 +27,6 @@ class TextTable {
 };
 
 // "a, b, c": the lists of the human-readable outputs.
-std::string Join(const std::vector<std::string>& values);
+using sizing::Join;
 
 }  // namespace tarnvik::cli

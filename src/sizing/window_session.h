@@ -1,6 +1,6 @@
 // One fresh calculator window, driven by user actions only: the command
-// line never computes a result itself, it reads what the window's boxes
-// show after the actions.
+// line, the sizing functions and the page never compute a result
+// themselves, they read what the window's boxes show after the actions.
 #pragma once
 
 #include <array>
@@ -10,10 +10,10 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/window_options.h"
+#include "sizing/window_options.h"
 #include "ui/tarnvik_dlg.h"
 
-namespace tarnvik::cli {
+namespace tarnvik::sizing {
 
 // Why an option could not be applied.
 struct OptionError {
@@ -56,6 +56,20 @@ inline constexpr std::size_t kCutoffVelocity = 7;
 inline constexpr std::size_t kCutoffVelocityUnit = 8;
 }  // namespace result
 
+// A window that has run its start-up sequence and is never touched: the
+// model every fresh session of a run is made from.
+class StartedWindow {
+  public:
+    StartedWindow();
+    StartedWindow(const StartedWindow&) = delete;
+    StartedWindow& operator=(const StartedWindow&) = delete;
+
+    const CTarnvikDlg& Dlg() const { return dlg_; }
+
+  private:
+    CTarnvikDlg dlg_;
+};
+
 class WindowSession {
   public:
     // A window exactly as its start-up sequence leaves it.
@@ -63,6 +77,7 @@ class WindowSession {
     // A copy of a window that has been started and not touched since: the
     // same fresh window, without running the start-up again.
     explicit WindowSession(const CTarnvikDlg& started);
+    explicit WindowSession(const StartedWindow& started) : WindowSession(started.Dlg()) {}
     WindowSession(const WindowSession&) = delete;
     WindowSession& operator=(const WindowSession&) = delete;
 
@@ -91,4 +106,4 @@ class WindowSession {
     std::string message_;  // the last message box shown, if any
 };
 
-}  // namespace tarnvik::cli
+}  // namespace tarnvik::sizing

@@ -1,9 +1,8 @@
-#include "cli/sensor_survey.h"
+#include "sizing/sensor_survey.h"
 
-#include "cli/window_session.h"
 #include "core/control_ids.h"
 
-namespace tarnvik::cli {
+namespace tarnvik::sizing {
 
 namespace {
 
@@ -20,10 +19,10 @@ std::string CheckedChoice(const WindowSession& s, Opt opt) {
     return "";
 }
 
-SensorOffer Survey(const std::string& name) {
+SensorOffer Survey(const StartedWindow& started, const std::string& name) {
     SensorOffer offer;
     offer.name = name;
-    WindowSession s;
+    WindowSession s(started);
     s.Apply(Opt::Sensor, name);
     offer.sections = s.Items(id::kSection);
     offer.defaultDiameter = s.Window().GetText(id::kDiameter);
@@ -43,11 +42,17 @@ SensorOffer Survey(const std::string& name) {
 
 }  // namespace
 
-std::vector<SensorOffer> SurveySensors() {
-    const WindowSession fresh;
+std::vector<SensorOffer> SurveySensors(const StartedWindow& started) {
+    const WindowSession fresh(started);
     std::vector<SensorOffer> offers;
-    for (const std::string& name : fresh.Items(id::kSensorType)) offers.push_back(Survey(name));
+    for (const std::string& name : fresh.Items(id::kSensorType))
+        offers.push_back(Survey(started, name));
     return offers;
 }
 
-}  // namespace tarnvik::cli
+std::vector<SensorOffer> SurveySensors() {
+    const StartedWindow started;
+    return SurveySensors(started);
+}
+
+}  // namespace tarnvik::sizing

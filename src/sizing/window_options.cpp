@@ -1,9 +1,11 @@
-#include "cli/window_options.h"
+#include "sizing/window_options.h"
+
+#include <algorithm>
 
 #include "core/control_ids.h"
 #include "core/units.h"
 
-namespace tarnvik::cli {
+namespace tarnvik::sizing {
 
 namespace {
 
@@ -109,4 +111,25 @@ int RadioFor(Opt opt, std::string_view value) {
     }
 }
 
-}  // namespace tarnvik::cli
+std::string ReadOptionTexts(const std::vector<OptionText>& texts, std::span<const Opt> notTaken,
+                            std::string_view optionPrefix, OptionValues& values) {
+    const std::string prefix(optionPrefix);
+    for (const OptionText& t : texts) {
+        const WindowOption* option = FindWindowOption(t.name);
+        if (!option) return "unknown option \"" + prefix + t.name + "\"";
+        if (std::find(notTaken.begin(), notTaken.end(), option->opt) != notTaken.end())
+            return prefix + t.name + " is not taken here";
+        if (values[option->opt]) return prefix + t.name + " is given twice";
+        values[option->opt] = t.value;
+    }
+    return "";
+}
+
+std::vector<OptionText> OptionTexts(const OptionValues& values) {
+    std::vector<OptionText> texts;
+    for (const WindowOption& o : kOptions)
+        if (values[o.opt]) texts.push_back({std::string(o.name), *values[o.opt]});
+    return texts;
+}
+
+}  // namespace tarnvik::sizing

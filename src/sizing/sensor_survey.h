@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
-namespace tarnvik::cli {
+#include "sizing/window_session.h"
+
+namespace tarnvik::sizing {
 
 struct SensorOffer {
     std::string name;
@@ -25,6 +27,7 @@ struct SensorOffer {
 };
 
 // One entry per type of the sensor list, in list order.
+std::vector<SensorOffer> SurveySensors(const StartedWindow& started);
 std::vector<SensorOffer> SurveySensors();
 
-}  // namespace tarnvik::cli
+}  // namespace tarnvik::sizing

@@ -1,7 +1,8 @@
-// The window's inputs as command-line options. Each option is one user
-// action on one control; they are applied in this fixed order whatever
-// their order on the command line, because the window's own rules depend
-// on it: choosing a sensor type resets the unit, the gas and the
+// The window's inputs as named options: the command line's options, the
+// keys of a batch line, the fields of a sizing request. Each option is one
+// user action on one control; they are applied in this fixed order
+// whatever order they were given in, because the window's own rules
+// depend on it: choosing a sensor type resets the unit, the gas and the
 // reference conditions, and choosing a gas resets the reference
 // conditions, so those must come first.
 #pragma once
@@ -14,7 +15,7 @@
 #include <string_view>
 #include <vector>
 
-namespace tarnvik::cli {
+namespace tarnvik::sizing {
 
 // In the order of application; WindowOptions() lists them in this order.
 enum class Opt : std::size_t {
@@ -80,4 +81,20 @@ class OptionValues {
     std::array<std::optional<std::string>, kOptCount> values_;
 };
 
-}  // namespace tarnvik::cli
+// One option by name (without dashes), as a caller that has no option
+// table of its own gives it, e.g. {"unit", "kg/h"}.
+struct OptionText {
+    std::string name;
+    std::string value;
+};
+
+// Reads named options into values. An error text for a name that is no
+// window option, one given twice, or one of notTaken (which the caller
+// sets itself); names are quoted with optionPrefix ("--" or "").
+std::string ReadOptionTexts(const std::vector<OptionText>& texts, std::span<const Opt> notTaken,
+                            std::string_view optionPrefix, OptionValues& values);
+
+// The given options in the order of application.
+std::vector<OptionText> OptionTexts(const OptionValues& values);
+
+}  // namespace tarnvik::sizing

@@ -1,13 +1,15 @@
-#include "cli/range_table.h"
+#include "cli/table_command.h"
 
 #include "cli/command_line.h"
-#include "cli/sizing_row.h"
+#include "cli/result_output.h"
 #include "cli/text_table.h"
-#include "core/control_ids.h"
+#include "sizing/range_table.h"
 
 namespace tarnvik::cli {
 
 namespace {
+
+using sizing::SizingRow;
 
 std::string Dash(const std::string& text) {
     return text.empty() ? "-" : text;
@@ -19,9 +21,9 @@ void PrintText(std::ostream& out, const std::vector<SizingRow>& rows) {
                      A::Right, A::Left, A::Right, A::Left});
     table.AddRow({"Section", "Diameter (mm)", "Range", "Profile factor", "Max. flow", "",
                   "Min. flow", "", "Max. velocity", "", "Cut-off velocity", ""});
-    using namespace result;
+    using namespace sizing::result;
     for (const SizingRow& row : rows) {
-        const Results& r = row.results;
+        const sizing::Results& r = row.results;
         table.AddRow({Dash(row.section), row.diameter, Dash(row.range), r[kProfileFactor],
                       r[kMaxFlow], r[kMaxFlowUnit], r[kMinFlow], r[kMinFlowUnit], r[kMaxVelocity],
                       r[kVelocityUnit], r[kCutoffVelocity], r[kCutoffVelocityUnit]});
@@ -58,41 +60,24 @@ void PrintCsv(std::ostream& out, const std::vector<SizingRow>& rows) {
 
 }  // namespace
 
-int RunRangeTable(const OptionValues& values, const std::vector<std::string>& diameters,
-                  TableFormat format, std::ostream& out, std::ostream& err) {
-    if (!values[Opt::Sensor]) {
-        err << "tarnvik-calc: table needs --sensor\n";
+int RunTableCommand(const sizing::OptionValues& values, const std::vector<std::string>& diameters,
+                    TableFormat format, std::ostream& out, std::ostream& err) {
+    const sizing::TableResult table =
+        sizing::RangeTable({.options = sizing::OptionTexts(values), .diameters = diameters});
+    if (!table.error.empty()) {
+        err << "tarnvik-calc: " << table.error << '\n';
         return kExitUsage;
     }
-    const std::string& sensor = *values[Opt::Sensor];
-    WindowSession chosen;
-    if (auto error = chosen.Apply(Opt::Sensor, sensor)) {
-        err << "tarnvik-calc: " << error->Describe("--") << '\n';
-        return kExitUsage;
-    }
-
-    const std::vector<std::string> sections = chosen.Items(id::kSection);
-    std::vector<SizingRow> rows = RowsFor(sensor, sections, diameters, chosen.Items(id::kRange));
-    OptionValues rowValues = values;
-    // A type with sections takes no diameter: typing it lets the window say so.
-    if (!sections.empty() && !diameters.empty()) rowValues[Opt::Diameter] = diameters.front();
-    for (SizingRow& row : rows) {
-        if (auto error = RunRow(rowValues, row)) {
-            err << "tarnvik-calc: " << error->Describe("--") << '\n';
-            return kExitUsage;
-        }
-    }
-
     switch (format) {
         case TableFormat::Text:
-            PrintText(out, rows);
+            PrintText(out, table.rows);
             break;
         case TableFormat::Csv:
-            PrintCsv(out, rows);
+            PrintCsv(out, table.rows);
             break;
         case TableFormat::Json: {
             Json array = Json::array();
-            for (const SizingRow& row : rows) array.push_back(RowJson(row));
+            for (const SizingRow& row : table.rows) array.push_back(RowJson(row));
             out << DumpPretty(array) << '\n';
             break;
         }

@@ -1,20 +1,11 @@
-#include "cli/window_session.h"
+#include "sizing/window_session.h"
 
 #include "core/control_ids.h"
+#include "sizing/list_text.h"
 
-namespace tarnvik::cli {
+namespace tarnvik::sizing {
 
 namespace {
-
-std::string JoinOrNone(const std::vector<std::string>& values) {
-    if (values.empty()) return "none";
-    std::string out;
-    for (const std::string& v : values) {
-        if (!out.empty()) out += ", ";
-        out += v;
-    }
-    return out;
-}
 
 std::string_view WhatIsDisabled(Action action) {
     switch (action) {
@@ -68,7 +59,17 @@ std::string OptionError::Reason(std::string_view optionPrefix) const {
     return text;
 }
 
-WindowSession::WindowSession() : dlg_("tarnvik-calc") {
+namespace {
+// The caption of the message box, which a session never shows: it reads
+// the box's text into an error instead.
+constexpr const char* kCaption = "tarnvik";
+}  // namespace
+
+StartedWindow::StartedWindow() : dlg_(kCaption) {
+    dlg_.OnInitDialog();
+}
+
+WindowSession::WindowSession() : dlg_(kCaption) {
     dlg_.Window().SetMessageBoxHook(
         [this](std::string_view text, std::string_view) { message_.assign(text); });
     dlg_.OnInitDialog();
@@ -165,4 +166,4 @@ std::string WindowSession::SelectedText(int list) const {
     return c->items[static_cast<std::size_t>(c->selection)];
 }
 
-}  // namespace tarnvik::cli
+}  // namespace tarnvik::sizing

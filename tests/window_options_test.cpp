@@ -1,15 +1,15 @@
 // The option table against a real window: every option drives a control
 // of the kind its action needs, in the order the table promises.
-#include "cli/window_options.h"
+#include "sizing/window_options.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 
-#include "cli/window_session.h"
 #include "core/control_ids.h"
+#include "sizing/window_session.h"
 
-namespace tarnvik::cli {
+namespace tarnvik::sizing {
 namespace {
 
 using platform::ControlKind;
@@ -59,4 +59,4 @@ TEST(WindowOptions, UnitValuesAreTheRadioCaptions) {
 }
 
 }  // namespace
-}  // namespace tarnvik::cli
+}  // namespace tarnvik::sizing
