@@ -1,6 +1,7 @@
 // The JavaScript names of the library's web API (see README, "In a browser").
 #include <emscripten/bind.h>
 
+#include "sizing_api.h"
 #include "window_api.h"
 
 EMSCRIPTEN_BINDINGS(tarnvik_window) {
@@ -15,4 +16,9 @@ EMSCRIPTEN_BINDINGS(tarnvik_window) {
         .function("type", &WindowApi::Type)
         .function("click", &WindowApi::Click)
         .function("onMessageBox", &WindowApi::OnMessageBox);
+}
+
+EMSCRIPTEN_BINDINGS(tarnvik_sizing) {
+    emscripten::function("findSensors", &tarnvik::web::FindSensors);
+    emscripten::function("rangeTable", &tarnvik::web::RangeTable);
 }

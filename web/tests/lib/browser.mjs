@@ -35,9 +35,14 @@ const types = {
 };
 
 // Serves siteDir on 127.0.0.1 at a free port; resolves to {url, close}.
-export function serveSite() {
+// extra maps more paths ("/floor.html") to HTML texts.
+export function serveSite(extra = {}) {
   const server = createServer((request, response) => {
     const path = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
+    if (extra[path] !== undefined) {
+      response.writeHead(200, { 'Content-Type': types['.html'] }).end(extra[path]);
+      return;
+    }
     const file = normalize(join(siteDir, path.endsWith('/') ? `${path}index.html` : path));
     let ok = file.startsWith(siteDir + sep);
     try {
