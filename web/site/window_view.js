@@ -43,6 +43,7 @@
       this.elements = []; // by template row, from 0
       this.shown = []; // what each element shows of its control
       this.revision = -1;
+      this.listeners = [];
       const info = api.info();
       root.style.width = `${info.width}px`;
       root.style.height = `${info.height}px`;
@@ -147,6 +148,11 @@
       this.mirror();
     }
 
+    // listener(controls) runs after each mirror that found a change.
+    addListener(listener) {
+      this.listeners.push(listener);
+    }
+
     // Copies the model into the elements if it changed since the last time.
     mirror() {
       const revision = this.api.revision();
@@ -154,6 +160,7 @@
       const controls = this.api.controls();
       for (let i = 0; i < controls.length; i++) this.mirrorControl(controls[i], this.elements[i], this.shown[i]);
       this.revision = revision;
+      for (const listener of this.listeners) listener(controls);
       return true;
     }
 

@@ -206,6 +206,60 @@ describe('the window', () => {
     }));
 });
 
+describe('the sizing panel', () => {
+  const cliJson = (args) => {
+    const run = spawnSync(nativeCalc, [...args, '--json'], { encoding: 'utf8' });
+    assert.ok(run.status === 0 || run.status === 1, run.stderr);
+    return JSON.parse(run.stdout);
+  };
+  // The cells of a table's rows, and what the command line says of them.
+  const tableRows = (page, selector) =>
+    page.$$eval(`${selector} tbody tr`, (rows) => rows.map((r) => [...r.children].map((c) => c.textContent)));
+  const cliRow = (r, ...more) => [
+    r.sensor, r.section || '-', r.diameter, r.range || '-', r.minFlow, r.maxFlow, r.maxFlowUnit, ...more,
+  ];
+
+  async function find(page, { min, max, unit, diameters }) {
+    await page.getByLabel('Minimum flow').fill(min);
+    await page.getByLabel('Maximum flow').fill(max);
+    await page.getByLabel('Unit', { exact: true }).selectOption(unit);
+    await page.getByLabel('Pipe inner diameters (mm)').fill(diameters);
+    await page.getByRole('button', { name: 'Find' }).click();
+  }
+
+  test('"Which sensor fits?" lists the fits that tarnvik-calc find lists', () =>
+    withPage(async (page) => {
+      await find(page, { min: '1.2', max: '250', unit: 'm3/h', diameters: '50' });
+      const cli = cliJson(['find', '--unit', 'm3/h', '--min-flow', '1.2', '--max-flow', '250', '--diameter', '50']);
+      assert.ok(cli.fits.length > 0);
+      assert.deepEqual(await tableRows(page, '#finder-result'), cli.fits.map((r) => cliRow(r)));
+      assert.equal(
+        await page.$eval('#finder-result caption', (e) => e.textContent),
+        `${cli.fits.length} measure 1.2 to 250 m3/h, best fit first:`,
+      );
+    }));
+
+  test('when nothing fits it shows the nearest and what they miss; a bad flow is an error', () =>
+    withPage(async (page) => {
+      await find(page, { min: '1', max: '90000', unit: 'kg/h', diameters: '50 80' });
+      const cli = cliJson([
+        'find', '--unit', 'kg/h', '--min-flow', '1', '--max-flow', '90000', '--diameter', '50', '--diameter', '80',
+      ]);
+      assert.equal(cli.fits.length, 0);
+      assert.deepEqual(await tableRows(page, '#finder-result'), cli.nearest.map((r) => cliRow(r, r.misses)));
+      await find(page, { min: 'five', max: '90', unit: 'kg/h', diameters: '' });
+      assert.match(await page.getByRole('alert').textContent(), /min-flow "five"/);
+    }));
+
+  test("the range table follows the window's sensor type", () =>
+    withPage(async (page) => {
+      await page.selectOption(box(1045), 'QA40');
+      await page.waitForFunction(() => document.getElementById('ranges-title').textContent === 'Ranges of QA40');
+      const cli = cliJson(['table', '--sensor', 'QA40']);
+      assert.deepEqual(await tableRows(page, '#ranges'), cli.map((r) => cliRow(r)));
+    }));
+});
+
 describe('the page', () => {
   // A session: the start, then choosing, typing and clicking.
   async function useIt(page) {

@@ -79,6 +79,6 @@ export async function openPage(browser, url, viewport = { width: 1280, height: 8
   page.on('pageerror', (error) => log.errors.push(String(error)));
   page.on('request', (request) => log.requests.push(request.url()));
   await page.goto(url);
-  await page.waitForSelector('html[data-ready="true"]');
+  await page.waitForSelector('html[data-ready="true"]', { state: 'attached' });
   return { context, page, log };
 }
