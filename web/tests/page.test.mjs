@@ -130,6 +130,20 @@ describe('the window', () => {
       assert.equal(await dialog.isVisible(), false);
     }));
 
+  test('the keyboard alone drives the lists and the radio groups', () =>
+    withPage(async (page) => {
+      await page.focus(box(1045));
+      await page.keyboard.press('ArrowDown'); // QA20
+      await page.focus(`${box(1004)} input`); // l/min, the checked unit
+      await page.keyboard.press('ArrowDown'); // l/s
+      assert.equal(await page.isChecked(`${box(1012)} input`), true);
+      assert.equal(await page.isChecked(`${box(1004)} input`), false);
+      // Tab leaves the group: one tab stop per radio group.
+      await page.keyboard.press('Tab');
+      assert.notEqual(await page.evaluate(() => document.activeElement.type), 'radio');
+      assert.deepEqual(await shownResults(page), nativeResults(['--sensor', 'QA20', '--unit', 'l/s']));
+    }));
+
   test('Enter and Escape end nothing', () =>
     withPage(async (page) => {
       const before = await shownResults(page);
