@@ -2,6 +2,9 @@
 
 #include <emscripten/bind.h>
 
+#include <string>
+#include <string_view>
+
 #include "ui/accessible_text.h"
 
 namespace tarnvik::web {
@@ -12,7 +15,7 @@ using platform::FontRole;
 
 namespace {
 
-const char* KindName(ControlKind kind) {
+std::string_view KindName(ControlKind kind) {
     switch (kind) {
         case ControlKind::Label:
             return "label";
@@ -32,7 +35,7 @@ const char* KindName(ControlKind kind) {
     return "label";
 }
 
-const char* FontName(FontRole font) {
+std::string_view FontName(FontRole font) {
     switch (font) {
         case FontRole::Result:
             return "result";
@@ -44,10 +47,44 @@ const char* FontName(FontRole font) {
     return "dialog";
 }
 
-val Strings(const std::vector<std::string>& items) {
-    val array = val::array();
-    for (std::size_t i = 0; i < items.size(); ++i) array.set(i, items[i]);
-    return array;
+// Texts as JSON strings. The model's texts are UTF-8; only the JSON
+// specials and control characters need escapes.
+void AppendJson(std::string& out, std::string_view text) {
+    out.push_back('"');
+    for (const char ch : text) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c == '"' || c == '\\') {
+            out.push_back('\\');
+            out.push_back(ch);
+        } else if (c < 0x20) {
+            constexpr char kHex[] = "0123456789abcdef";
+            out += "\\u00";
+            out.push_back(kHex[c >> 4]);
+            out.push_back(kHex[c & 15]);
+        } else {
+            out.push_back(ch);
+        }
+    }
+    out.push_back('"');
+}
+
+void AppendField(std::string& out, const char* name, std::string_view text) {
+    out += ',';
+    AppendJson(out, name);
+    out += ':';
+    AppendJson(out, text);
+}
+
+void AppendField(std::string& out, const char* name, int number) {
+    out += ',';
+    AppendJson(out, name);
+    out += ':' + std::to_string(number);
+}
+
+void AppendField(std::string& out, const char* name, bool flag) {
+    out += ',';
+    AppendJson(out, name);
+    out += flag ? ":true" : ":false";
 }
 
 }  // namespace
@@ -74,44 +111,68 @@ val WindowApi::Info() const {
     return info;
 }
 
-val WindowApi::ControlObject(std::size_t index) const {
+// The controls cross into JavaScript as one JSON text: a page mirrors them
+// after every user event, and one crossing costs far less than a property
+// set for each field of each control.
+void WindowApi::AppendControl(std::string& out, std::size_t index) const {
     const platform::Control& c = dlg_.Window().Controls()[index];
     const AccessibleText spoken = DescribeControl(dlg_.Window(), index);
-    val o = val::object();
-    o.set("row", static_cast<int>(index) + 1);
+    out += "{\"row\":" + std::to_string(index + 1);
     // Rows without an identifier of their own (frames, rules, most labels)
     // have id null.
-    o.set("id", c.id == platform::kNoId ? val::null() : val(c.id));
-    o.set("kind", KindName(c.kind));
-    o.set("caption", c.row ? std::string(c.row->caption) : std::string());
-    o.set("tab", c.row && c.row->tab);
-    o.set("x", c.x);
-    o.set("y", c.y);
-    o.set("width", c.width);
-    o.set("height", c.height);
-    o.set("text", c.text);
-    o.set("enabled", c.enabled);
-    o.set("checked", c.checked);
-    o.set("items", Strings(c.items));
-    o.set("selection", c.selection);
-    o.set("font", FontName(c.font));
-    o.set("name", spoken.name);
-    o.set("description", spoken.description);
-    o.set("group", spoken.group);
-    return o;
+    out += c.id == platform::kNoId ? ",\"id\":null" : ",\"id\":" + std::to_string(c.id);
+    AppendField(out, "kind", KindName(c.kind));
+    AppendField(out, "caption", c.row ? c.row->caption : std::string_view());
+    AppendField(out, "tab", c.row && c.row->tab);
+    AppendField(out, "x", c.x);
+    AppendField(out, "y", c.y);
+    AppendField(out, "width", c.width);
+    AppendField(out, "height", c.height);
+    AppendField(out, "text", c.text);
+    AppendField(out, "enabled", c.enabled);
+    AppendField(out, "checked", c.checked);
+    out += ",\"items\":[";
+    for (std::size_t i = 0; i < c.items.size(); ++i) {
+        if (i > 0) out += ',';
+        AppendJson(out, c.items[i]);
+    }
+    out += ']';
+    AppendField(out, "selection", c.selection);
+    AppendField(out, "font", FontName(c.font));
+    AppendField(out, "name", spoken.name);
+    AppendField(out, "description", spoken.description);
+    AppendField(out, "group", spoken.group);
+    out += '}';
+}
+
+val WindowApi::Parse(const std::string& json) const {
+    // The UTF-8 bytes decoded in one call of TextDecoder, straight from the
+    // module's memory (embind's own string conversion walks them in JS).
+    const auto* bytes = reinterpret_cast<const unsigned char*>(json.data());
+    const val text =
+        textDecoder_.call<val>("decode", val(emscripten::typed_memory_view(json.size(), bytes)));
+    return jsonParse_(text);
 }
 
 val WindowApi::Controls() const {
-    val array = val::array();
+    std::string json = "[";
     const std::size_t count = dlg_.Window().Controls().size();
-    for (std::size_t i = 0; i < count; ++i) array.set(i, ControlObject(i));
-    return array;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i > 0) json += ',';
+        AppendControl(json, i);
+    }
+    json += ']';
+    return Parse(json);
 }
 
 val WindowApi::Control(int id) const {
     const auto controls = dlg_.Window().Controls();
-    for (std::size_t i = 0; i < controls.size(); ++i)
-        if (controls[i].id == id && id != platform::kNoId) return ControlObject(i);
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        if (controls[i].id != id || id == platform::kNoId) continue;
+        std::string json;
+        AppendControl(json, i);
+        return Parse(json);
+    }
     return val::null();
 }
 

@@ -21,7 +21,9 @@ class WindowApi {
 
     // {caption, width, height}: the window's title and client size in pixels.
     emscripten::val Info() const;
-    // One object per template row, in template order (see ControlObject).
+    // One object per template row, in template order: {row, id, kind,
+    // caption, tab, x, y, width, height, text, enabled, checked, items,
+    // selection, font, name, description, group}.
     emscripten::val Controls() const;
     // The object of control `id`, or null.
     emscripten::val Control(int id) const;
@@ -39,10 +41,14 @@ class WindowApi {
     void OnMessageBox(emscripten::val callback);
 
   private:
-    emscripten::val ControlObject(std::size_t index) const;
+    // The JSON object of the control at position index of the model.
+    void AppendControl(std::string& out, std::size_t index) const;
+    emscripten::val Parse(const std::string& json) const;
 
     CTarnvikDlg dlg_;
     emscripten::val messageBox_ = emscripten::val::null();
+    emscripten::val jsonParse_ = emscripten::val::global("JSON")["parse"];
+    emscripten::val textDecoder_ = emscripten::val::global("TextDecoder").new_();
 };
 
 }  // namespace tarnvik::web
