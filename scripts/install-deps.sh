@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev
   xvfb xauth fonts-liberation2 fonts-dejavu-core locales
+  python3
   "$@"
 )
 

@@ -114,8 +114,10 @@ AccessibleText DescribeControl(const platform::Dialog& window, std::size_t index
         if (n.control != c.id || c.id == platform::kNoId) continue;
         out.name = Spoken(TextOf(window, n.label)) + n.suffix;
         // The reference temperature's unit is a label of its own.
-        if (c.id == id::kReferenceTemperature)
-            out.name += " " + Spoken(window.GetText(id::kDegreesLabel));
+        if (c.id == id::kReferenceTemperature) {
+            out.name += ' ';
+            out.name += Spoken(window.GetText(id::kDegreesLabel));
+        }
         if (n.unitBox != platform::kNoId) out.description = window.GetText(n.unitBox);
         return out;
     }
