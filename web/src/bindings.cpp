@@ -12,6 +12,7 @@ EMSCRIPTEN_BINDINGS(tarnvik_window) {
         .function("controls", &WindowApi::Controls)
         .function("control", &WindowApi::Control)
         .function("revision", &WindowApi::Revision)
+        .function("context", &WindowApi::Context)
         .function("choose", &WindowApi::Choose)
         .function("type", &WindowApi::Type)
         .function("click", &WindowApi::Click)
@@ -21,4 +22,5 @@ EMSCRIPTEN_BINDINGS(tarnvik_window) {
 EMSCRIPTEN_BINDINGS(tarnvik_sizing) {
     emscripten::function("findSensors", &tarnvik::web::FindSensors);
     emscripten::function("rangeTable", &tarnvik::web::RangeTable);
+    emscripten::function("rangeChart", &tarnvik::web::RangeChart);
 }

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "sizing/plain_decimal.h"
+#include "sizing/range_chart.h"
 #include "sizing/range_table.h"
 #include "sizing/sensor_finder.h"
 
@@ -110,6 +112,38 @@ val RangeTable(const val& request) {
     for (std::size_t i = 0; i < table.rows.size(); ++i) rows.set(i, RowObject(table.rows[i]));
     result.set("rows", rows);
     return result;
+}
+
+std::string RangeChart(const val& request) {
+    std::vector<sizing::RangeRow> rows;
+    const val given = request["rows"];
+    const int count = given.isUndefined() || given.isNull() ? 0 : given["length"].as<int>();
+    for (int i = 0; i < count; ++i) {
+        const val row = given[i];
+        const val results = row["results"];
+        rows.push_back({.section = Text(row["section"]),
+                        .diameter = Text(row["diameter"]),
+                        .range = Text(row["range"]),
+                        .minFlow = Text(results["minFlow"]),
+                        .maxFlow = Text(results["maxFlow"]),
+                        .unit = Text(results["maxFlowUnit"])});
+    }
+    const val current = request["current"];
+    sizing::RangeSelection selection;
+    if (!current.isUndefined() && !current.isNull())
+        selection = {Text(current["section"]), Text(current["diameter"]), Text(current["range"])};
+
+    std::optional<sizing::RequiredRange> required;
+    const val wanted = request["required"];
+    if (!wanted.isUndefined() && !wanted.isNull()) {
+        const std::string low = Text(wanted["low"]);
+        const std::string high = Text(wanted["high"]);
+        const auto x = sizing::ReadPlainDecimal(low);
+        const auto y = sizing::ReadPlainDecimal(high);
+        if (x && y) required = sizing::RequiredRange{*x, *y, low, high};
+    }
+    return sizing::RangeChartSvg(
+        sizing::RangeChartOf(Text(request["sensor"]), rows, selection, std::move(required)));
 }
 
 }  // namespace tarnvik::web

@@ -5,6 +5,8 @@
 
 #include <emscripten/val.h>
 
+#include <string>
+
 namespace tarnvik::web {
 
 // request: {minFlow, maxFlow, options: {unit, gas, ...}, diameters: [...]},
@@ -16,5 +18,11 @@ emscripten::val FindSensors(const emscripten::val& request);
 // request: {options: {sensor, unit, ...}, diameters: [...]}. Returns
 // {error, rows}.
 emscripten::val RangeTable(const emscripten::val& request);
+
+// request: {sensor, rows, current, required}: rows as RangeTable returns
+// them; current {section, diameter, range}, the choice to highlight;
+// required {low, high}, the flows as the user wrote them (left out when
+// either is not a plain number). Returns the chart as an SVG text.
+std::string RangeChart(const emscripten::val& request);
 
 }  // namespace tarnvik::web

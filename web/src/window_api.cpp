@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "ui/accessible_text.h"
+#include "ui/calculation_context.h"
 
 namespace tarnvik::web {
 
@@ -179,6 +180,35 @@ val WindowApi::Control(int id) const {
 double WindowApi::Revision() const {
     // A double holds every count a session can reach exactly (2^53).
     return static_cast<double>(dlg_.Window().Revision());
+}
+
+val WindowApi::Context() const {
+    const CalculationContext context = ReadCalculationContext(dlg_);
+    val inputs = val::array();
+    for (std::size_t i = 0; i < context.inputs.size(); ++i) {
+        const ContextEntry& e = context.inputs[i];
+        val o = val::object();
+        o.set("key", e.key);
+        o.set("label", e.label);
+        o.set("value", e.value);
+        o.set("shown", e.shown);
+        o.set("derived", e.derived);
+        inputs.set(i, o);
+    }
+    val results = val::array();
+    for (std::size_t i = 0; i < context.results.size(); ++i) {
+        const ResultEntry& e = context.results[i];
+        val o = val::object();
+        o.set("key", e.key);
+        o.set("label", e.label);
+        o.set("value", e.value);
+        o.set("unit", e.unit);
+        results.set(i, o);
+    }
+    val out = val::object();
+    out.set("inputs", inputs);
+    out.set("results", results);
+    return out;
 }
 
 bool WindowApi::Choose(int id, int index) {

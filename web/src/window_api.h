@@ -29,6 +29,11 @@ class WindowApi {
     emscripten::val Control(int id) const;
     // Grows with every change of any control.
     double Revision() const;
+    // {inputs, results}: what the window calculated with and shows, read
+    // from its controls. An input is {key, label, value, shown, derived}:
+    // key and value as `tarnvik-calc --batch` takes them; derived for one
+    // that is shown but not an input now (a disabled control).
+    emscripten::val Context() const;
 
     // User actions; false where the window would ignore them (a disabled
     // control, an entry the list does not hold, a control of another kind).

@@ -265,12 +265,45 @@ describe('the sizing panel', () => {
       assert.match(await page.getByRole('alert').textContent(), /min-flow "five"/);
     }));
 
-  test("the range table follows the window's sensor type", () =>
+  test("the range table and chart follow the window's sensor type and settings", () =>
     withPage(async (page) => {
-      await page.selectOption(box(1045), 'QA40');
-      await page.waitForFunction(() => document.getElementById('ranges-title').textContent === 'Ranges of QA40');
-      const cli = cliJson(['table', '--sensor', 'QA40']);
+      await page.selectOption(box(1045), 'QA70');
+      await page.selectOption(box(1044), 'N2');
+      await typeInto(page, 1000, '80');
+      await typeInto(page, 1009, '7');
+      await page.click(box(1013)); // kg/h
+      await page.waitForFunction(() => document.getElementById('ranges-title').textContent === 'Ranges of QA70');
+      const options = ['--sensor', 'QA70', '--gas', 'N2', '--unit', 'kg/h', '--process-pressure', '7'];
+      const cli = cliJson(['table', ...options, '--diameter', '80']);
+      await page.waitForFunction(
+        (unit) => document.querySelector('#ranges tbody tr td:last-child')?.textContent === unit,
+        cli[0].maxFlowUnit,
+      );
       assert.deepEqual(await tableRows(page, '#ranges'), cli.map((r) => cliRow(r)));
+      // The window's own choice is the highlighted row, and it shows what the window shows.
+      const shown = await shownResults(page);
+      const row = await page.$$eval('#ranges tr[aria-current="true"] > *', (cells) => cells.map((c) => c.textContent));
+      assert.deepEqual(row.slice(4), [shown.minFlow, shown.maxFlow, shown.maxFlowUnit]);
+
+      // The chart: one bar per row, the current one highlighted, and the
+      // finder's flow range marked once it is asked in the window's unit.
+      const chart = page.getByRole('img', { name: 'Measuring ranges of QA70' });
+      assert.equal(await chart.count(), 1);
+      assert.equal(await page.locator('#ranges-chart .bar').count(), cli.length);
+      assert.equal(await page.locator('#ranges-chart .bar.highlighted').count(), 1);
+      assert.equal(await page.locator('#ranges-chart .required-band').count(), 0);
+      await page.getByLabel('Unit', { exact: true }).selectOption('kg/h');
+      await page.getByRole('button', { name: 'Find' }).click();
+      assert.equal(await page.locator('#ranges-chart .required-band').count(), 1);
+      assert.match(await chart.getAttribute('aria-description'), /Hatched: the required range, 5 – 400 kg\/h\./);
+    }));
+
+  test("the finder searches at the conditions set in the window", () =>
+    withPage(async (page) => {
+      await page.selectOption(box(1044), 'N2');
+      await page.waitForFunction(() => /Gas type N2/.test(document.getElementById('finder-conditions').textContent));
+      const cli = cliJson(['find', '--unit', 'm3/h', '--min-flow', '5', '--max-flow', '400', '--diameter', '50', '--gas', 'N2']);
+      assert.deepEqual(await tableRows(page, '#finder-result'), cli.fits.map((r) => cliRow(r)));
     }));
 });
 
