@@ -108,6 +108,45 @@ describe('Window', () => {
     ));
 });
 
+describe('sizing', () => {
+  test('the context names the inputs as the command line takes them', () =>
+    withWindow((w) => {
+      w.choose(1045, 6); // QA70
+      w.type(1009, '7');
+      const inputs = Object.fromEntries(w.context().inputs.map((i) => [i.key, i]));
+      assert.equal(inputs['process-pressure'].value, '7');
+      assert.equal(inputs['process-pressure'].derived, false);
+      assert.equal(inputs.reference.value, 'standard');
+      assert.equal(inputs.reference.shown, 'Standard reference conditions');
+      assert.equal(inputs['gas-constant'].derived, true);
+      assert.deepEqual(
+        w.context().results.find((r) => r.key === 'maxFlow'),
+        { key: 'maxFlow', label: 'Max. flow', value: w.control(1001).text, unit: w.control(1002).text },
+      );
+    }));
+
+  test('the chart draws the table it is given; a required range that is no number is left out', () => {
+    const table = module.rangeTable({ options: { sensor: 'QA60', unit: 'kg/h' } });
+    assert.equal(table.error, '');
+    const chart = (required) =>
+      module.rangeChart({ sensor: 'QA60', rows: table.rows, current: { section: 'DN25', range: 'M' }, required });
+    const plain = chart(undefined);
+    assert.match(plain, /<svg[^>]*>/);
+    assert.equal(plain.match(/class="bar( highlighted)?"/g).length, table.rows.length);
+    assert.equal(plain.match(/class="bar highlighted"/g).length, 1);
+    assert.doesNotMatch(plain, /required-band/);
+    assert.match(chart({ low: '10', high: '900' }), /required-band/);
+    assert.equal(chart({ low: 'ten', high: '900' }), plain);
+  });
+
+  test('a request the library refuses comes back as an error, never a throw', () => {
+    assert.match(module.findSensors({ minFlow: '1', maxFlow: '2', options: {} }).error, /unit/);
+    assert.match(module.findSensors({ minFlow: '1', maxFlow: '2', options: { unit: 'm3/h', colour: 'red' } }).error, /colour/);
+    assert.match(module.rangeTable({ options: { sensor: 'QA99' } }).error, /QA99/);
+    assert.match(module.rangeTable({}).error, /sensor/);
+  });
+});
+
 describe('caret after the window rewrites a typed text', () => {
   require(join(siteDir, 'window_view.js'));
   const caretAfterRewrite = globalThis.TarnvikCaretAfterRewrite;
