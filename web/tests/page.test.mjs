@@ -359,6 +359,10 @@ describe('the page', () => {
   test('a screenshot for the README', () =>
     withPage(
       async (page) => {
+        // QA40 in m3/h: the searched flow range is hatched on its chart.
+        await page.selectOption(box(1045), 'QA40');
+        await page.click(box(1003));
+        await page.locator('#ranges-chart .required-band').waitFor();
         mkdirSync(dirname(screenshotPath), { recursive: true });
         await page.screenshot({ path: screenshotPath, fullPage: true });
       },
