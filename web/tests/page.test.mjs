@@ -211,10 +211,18 @@ describe('the window', () => {
       assert.deepEqual(found, []);
     }));
 
-  test('captions fit their controls', () =>
+  test('captions and results fit their controls', () =>
     withPage(async (page) => {
-      const clipped = await page.$$eval('.window .kind-label, .window .kind-radio, .window .kind-groupbox .caption', (all) =>
-        all.filter((e) => e.scrollWidth > e.clientWidth + 1 && e.textContent).map((e) => e.textContent),
+      // The longest unit texts: "Nm3/min" in the bold result font.
+      await page.click(box(1041));
+      await page.click(box(1006));
+      assert.equal(await valueOf(page, 1002), 'Nm3/min');
+      const clipped = await page.$$eval(
+        '.window .kind-label, .window .kind-radio, .window .kind-groupbox .caption, .window .kind-output',
+        (all) =>
+          all
+            .filter((e) => e.scrollWidth > e.clientWidth + 1 && (e.textContent || e.value))
+            .map((e) => e.textContent || e.value),
       );
       assert.deepEqual(clipped, []);
     }));
