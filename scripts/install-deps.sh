@@ -11,6 +11,7 @@ packages=(
   nlohmann-json3-dev libcli11-dev
   xvfb xauth fonts-liberation2 fonts-dejavu-core locales
   python3
+  man-db appstream desktop-file-utils dpkg-dev file lintian
   "$@"
 )
 

@@ -24,5 +24,8 @@ for preset in release asan; do
   ctest --preset "$preset" -j "$jobs"
 done
 
+echo "== package: build, lintian, run from the extracted package" >&2
+scripts/test-package.sh
+
 # The page and the command line compiled to WebAssembly.
 scripts/test-web.sh
