@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, only those
-# that are missing, so a second run costs nothing.
+# that are missing, so a second run costs nothing. Arguments name more
+# packages to install the same way.
 set -euo pipefail
 
 packages=(
@@ -12,6 +13,7 @@ packages=(
   xvfb xauth fonts-liberation2 fonts-dejavu-core locales
   python3
   man-db appstream desktop-file-utils dpkg-dev file lintian
+  "$@"
 )
 
 missing=()

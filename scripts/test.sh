@@ -49,3 +49,6 @@ done
 
 echo "== package: build, lintian, run from the extracted package" >&2
 scripts/test-package.sh
+
+# The page and the command line compiled to WebAssembly.
+scripts/test-web.sh

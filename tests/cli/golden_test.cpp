@@ -9,9 +9,11 @@
 #include <locale.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <sstream>
 #include <string>
 
 #include "golden_file.h"
@@ -32,8 +34,20 @@ bool CommaLocaleInstalled() {
     return comma;
 }
 
+// The built executable, or the words of TARNVIK_CALC_COMMAND (an absolute
+// program path first, e.g. "/usr/bin/node /path/tarnvik-calc.js"), so that
+// the same files test another build of the tool.
+std::vector<std::string> CalcCommand() {
+    const char* command = std::getenv("TARNVIK_CALC_COMMAND");
+    if (!command || !*command) return {TARNVIK_CALC};
+    std::vector<std::string> words;
+    std::istringstream in(command);
+    for (std::string word; in >> word;) words.push_back(word);
+    return words;
+}
+
 ProcessResult RunCase(const GoldenCase& c, const std::string& locale) {
-    std::vector<std::string> argv{TARNVIK_CALC};
+    std::vector<std::string> argv = CalcCommand();
     argv.insert(argv.end(), c.arguments.begin(), c.arguments.end());
     std::vector<std::string> environment{"LC_ALL=" + locale, "LANG=" + locale};
     environment.insert(environment.end(), c.environment.begin(), c.environment.end());
