@@ -83,21 +83,6 @@ void VerifyMirrors(Fixture& f) {
     }
 }
 
-// The viewed model and the reference model agree on every control.
-void VerifySameAsReference(Fixture& f) {
-    const auto a = f.dlg.Window().Controls();
-    const auto b = f.reference.Window().Controls();
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const QByteArray what = QByteArray::number(a[i].id);
-        QVERIFY2(a[i].text == b[i].text, what);
-        QVERIFY2(a[i].enabled == b[i].enabled, what);
-        QVERIFY2(a[i].checked == b[i].checked, what);
-        QVERIFY2(a[i].items == b[i].items, what);
-        QVERIFY2(a[i].selection == b[i].selection, what);
-        QVERIFY2(a[i].x == b[i].x && a[i].y == b[i].y, what);
-    }
-}
-
 bool Fits(const QFontMetrics& fm, const QString& text, int width) {
     return fm.horizontalAdvance(text) <= width;
 }
