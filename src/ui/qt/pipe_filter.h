@@ -13,8 +13,9 @@ namespace tarnvik::qt {
 struct PipeFilter {
     std::vector<const sizing::PipeSize*> pipes;  // in the table's order
     bool exact = false;                          // the text names exactly this one pipe
-    // Why the text names no pipe, with the near matches listed; empty
-    // when it names one or is a part of some names.
+    // Why the text names no pipe ("the pipe "2 inch" is ambiguous; add
+    // the schedule or series"), without the near matches it lists, as
+    // those are the pipes; empty when it names one or is part of names.
     std::string note;
 };
 

@@ -72,7 +72,12 @@ PipeSizesDialog::PipeSizesDialog(QWidget* parent) : QDialog(parent) {
     for (std::size_t i = 0; i < pipes.size(); ++i)
         rows.push_back(MakeRow(pipes[i], static_cast<int>(i)));
     list_->addTopLevelItems(rows);
+    for (const int c : {kOutside, kWall, kInner})
+        list_->headerItem()->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
     for (int c = 0; c < kColumns; ++c) list_->resizeColumnToContents(c);
+    // The names take the room to spare, the numbers stay under their headers.
+    list_->header()->setStretchLastSection(false);
+    list_->header()->setSectionResizeMode(kName, QHeaderView::Stretch);
 
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("pipeStatus"));
@@ -180,8 +185,18 @@ void PipeSizesDialog::ApplyFilter() {
                  QStringLiteral(" mm");
     } else {
         const auto n = static_cast<qsizetype>(shown.pipes.size());
-        status = n == 1 ? QStringLiteral("1 size") : QStringLiteral("%1 sizes").arg(n);
-        if (!shown.note.empty()) status += QStringLiteral(". ") + FromUtf8(shown.note);
+        const QString count = n == 0   ? QStringLiteral("no sizes")
+                              : n == 1 ? QStringLiteral("1 size")
+                                       : QStringLiteral("%1 sizes").arg(n);
+        if (shown.note.empty()) {
+            status = count;
+        } else {
+            // "The pipe "2 inch" is ambiguous; add the schedule or series: 9 sizes."
+            status = FromUtf8(shown.note);
+            if (n > 0) status += QStringLiteral(": ") + count;
+        }
+        status[0] = status[0].toUpper();
+        status += QLatin1Char('.');
     }
     status_->setText(status);
     UpdateUseButton();
