@@ -162,6 +162,7 @@ class TarnvikWindowTest : public QObject {
     void closeBoxEndsWithCancel();
     void fontsOnExactlyTheResultControls();
     void dialogFontIsLiberationSans();
+    void applicationFontIsLeftAsItWas();
     void resultFontsAreTheLargestWithATwentyPixelCell();
     void statusLineIsRed();
     void logoIsDrawnWithItsBackgroundTransparent();
@@ -500,6 +501,18 @@ void TarnvikWindowTest::dialogFontIsLiberationSans() {
     QCOMPARE(info.family(), QStringLiteral("Liberation Sans"));
     QCOMPARE(info.pixelSize(), 10);
     QCOMPARE(QFontInfo(f.window.Fonts().result).family(), QStringLiteral("Liberation Sans"));
+}
+
+void TarnvikWindowTest::applicationFontIsLeftAsItWas() {
+    // The window borrows the application font while it makes its widgets;
+    // message boxes and dialogs keep the desktop's.
+    const QFont before = QApplication::font();
+    Fixture f;
+    QCOMPARE(QApplication::font(), before);
+    QVERIFY(before != f.window.Fonts().dialog);
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("t"), QStringLiteral("text"),
+                    QMessageBox::Ok, &f.window);
+    QCOMPARE(box.font(), before);
 }
 
 void TarnvikWindowTest::resultFontsAreTheLargestWithATwentyPixelCell() {

@@ -47,7 +47,10 @@ TarnvikWindow::TarnvikWindow(CTarnvikDlg& dlg, QWidget* parent)
     model_.SetMessageBoxHook([this](std::string_view text, std::string_view caption) {
         ShowMessageBox(this, text, caption);
     });
-    BuildWidgets();
+    {
+        const ApplicationFontScope scope(fonts_.dialog);
+        BuildWidgets();
+    }
     actions_ = new WindowActions(*this, model_);
     frameWatch_ = std::make_unique<FrameWatch>(*this, [this] { RepaintIfFrameChanged(); });
 }
