@@ -106,6 +106,7 @@ class WindowActionsTest : public QObject {
     void ctrlCWithASelectionCopiesTheSelection_data();
     void ctrlCWithASelectionCopiesTheSelection();
     void savingWritesTheSheetOfTheWindow();
+    void aSheetWithoutItsChartSaysWhy();
     void aWriteErrorShowsAMessage();
     void menusAreReachableByKeyboardAndNamed();
 };
@@ -443,6 +444,34 @@ void WindowActionsTest::savingWritesTheSheetOfTheWindow() {
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
              QStringList{QStringLiteral("sheet.html")});
     VerifySameAsReference(f);
+}
+
+void WindowActionsTest::aSheetWithoutItsChartSaysWhy() {
+    // A process pressure the window refuses cannot be replayed for the
+    // other rows of the chart: the sheet is still written, without it.
+    Fixture f;
+    ChooseSensor(f, kQA70);
+    OnNextModal<QMessageBox>([](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Return); });
+    Type(f, id::kProcessPressure, QStringLiteral("-2"));
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("sheet.html"));
+    QString chartNote;
+    tarnvik::qt::SheetPrompts& prompts = f.window.Actions().Prompts();
+    prompts.askFields = [](QWidget*, const SheetFields& given) { return given; };
+    prompts.askFileName = [&](QWidget*, const QString&) { return path; };
+    prompts.today = [] { return QDate(2024, 5, 17); };
+    prompts.offerToOpen = [&](QWidget*, const QString&, const QString& note) { chartNote = note; };
+    f.window.Actions().SaveSheetAction()->trigger();
+
+    sizing::SizingSheet expected;
+    expected.date = "2024-05-17";
+    expected.version = TARNVIK_VERSION;
+    expected.context = tarnvik::ReadCalculationContext(f.reference);
+    QCOMPARE(ReadFile(path), QString::fromStdString(sizing::SizingSheetHtml(expected)));
+    QVERIFY2(chartNote.startsWith(QStringLiteral("The range chart is left out: ")) &&
+                 chartNote.contains(QStringLiteral("Pressure is not correct!")),
+             qPrintable(chartNote));
 }
 
 void WindowActionsTest::aWriteErrorShowsAMessage() {

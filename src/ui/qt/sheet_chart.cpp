@@ -24,6 +24,7 @@ std::optional<sizing::RangeChart> CurrentRangeChart(const CalculationContext& co
     // would be refused. A pipe's diameter is derived but typed: it is the
     // diameter of the table's rows for a type without sections.
     sizing::TableRequest request;
+    request.optionPrefix = "";  // messages name the inputs as the context does
     for (const ContextEntry& e : context.inputs) {
         if (e.key == "section" || e.key == "range" || e.key == "pipe" || e.key == "diameter" ||
             e.derived)
