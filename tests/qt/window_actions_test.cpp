@@ -238,44 +238,26 @@ void WindowActionsTest::filterTakesTheNamesUsersWrite_data() {
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("notShown");
     QTest::addColumn<QString>("note");  // a part of it; empty: no note
+    const auto row = [](const char* name, const char* text, bool exact, int count,
+                        const char* shown, const char* notShown, const char* note) {
+        QTest::newRow(name) << QString::fromUtf8(text) << exact << count << QString(shown)
+                            << QString(notShown) << QString(note);
+    };
     const int all = static_cast<int>(sizing::AllPipes().size());
-    QTest::newRow("nothing: every pipe") << "" << false << all << "NPS 12 Sch 80S"
-                                         << ""
-                                         << "";
-    QTest::newRow("inch and schedule") << "2\" sch40" << true << 1 << "NPS 2 Sch 40"
-                                       << ""
-                                       << "";
-    QTest::newRow("DN and series") << "DN50 M" << true << 1 << "EN 10255-M DN50"
-                                   << ""
-                                   << "";
-    QTest::newRow("words") << "dn50 medium" << true << 1 << "EN 10255-M DN50"
-                           << ""
-                           << "";
-    QTest::newRow("stainless schedule") << "NPS2 40S" << true << 1 << "NPS 2 Sch 40S"
-                                        << ""
-                                        << "";
-    QTest::newRow("weight class") << "NPS 12 STD" << true << 1 << "NPS 12 STD"
-                                  << ""
-                                  << "";
-    QTest::newRow("size without wall: the pipes it fits")
-        << "2 inch" << false << 9 << "NPS 2 Sch 40"
-        << "NPS 3 Sch 40"
-        << "ambiguous";
-    QTest::newRow("part of a schedule") << "sch 80s" << false << -1 << "NPS 2 Sch 80S"
-                                        << "NPS 2 Sch 80"
-                                        << "";
-    QTest::newRow("part of a series") << "10255-h" << false << 13 << "EN 10255-H DN8"
-                                      << "EN 10255-M DN8"
-                                      << "";
-    QTest::newRow("weight class of every size") << "std" << false << -1 << "NPS 12 STD"
-                                                << "NPS 12 Sch 40"
-                                                << "";
-    QTest::newRow("unknown size: the nearest") << "DN7" << false << -1 << "EN 10255-M DN8"
-                                               << "EN 10255-M DN50"
-                                               << "nearest";
-    QTest::newRow("nothing like it") << "xyz" << false << 0 << ""
-                                     << ""
-                                     << "\"xyz\"";
+    row("nothing: every pipe", "", false, all, "NPS 12 Sch 80S", "", "");
+    row("inch and schedule", "2\" sch40", true, 1, "NPS 2 Sch 40", "", "");
+    row("DN and series", "DN50 M", true, 1, "EN 10255-M DN50", "", "");
+    row("words", "dn50 medium", true, 1, "EN 10255-M DN50", "", "");
+    row("stainless schedule", "NPS2 40S", true, 1, "NPS 2 Sch 40S", "", "");
+    row("weight class", "NPS 12 STD", true, 1, "NPS 12 STD", "", "");
+    row("size without wall: the pipes it fits", "2 inch", false, 9, "NPS 2 Sch 40", "NPS 3 Sch 40",
+        "ambiguous");
+    row("part of a schedule", "sch 80s", false, -1, "NPS 2 Sch 80S", "NPS 2 Sch 80", "");
+    row("part of a series", "10255-h", false, 13, "EN 10255-H DN8", "EN 10255-M DN8", "");
+    row("weight class of every size", "std", false, -1, "NPS 12 STD", "NPS 12 Sch 40", "");
+    row("unknown size: the nearest", "DN7", false, -1, "EN 10255-M DN8", "EN 10255-M DN50",
+        "nearest");
+    row("nothing like it", "xyz", false, 0, "", "", "\"xyz\"");
 }
 
 void WindowActionsTest::filterTakesTheNamesUsersWrite() {
