@@ -19,6 +19,7 @@
 
 #include "pipe_filter.h"
 #include "pipe_sizes_dialog.h"
+#include "sheet_prompts.h"
 #include "sizing/pipe_standards.h"
 #include "sizing/range_table.h"
 #include "sizing/sizing_sheet.h"
@@ -107,6 +108,7 @@ class WindowActionsTest : public QObject {
     void ctrlCWithASelectionCopiesTheSelection();
     void savingWritesTheSheetOfTheWindow();
     void aSheetWithoutItsChartSaysWhy();
+    void sheetFieldsAreAskedByKeyboard();
     void aWriteErrorShowsAMessage();
     void menusAreReachableByKeyboardAndNamed();
 };
@@ -120,6 +122,15 @@ void WindowActionsTest::pipeDialogTypesTheDiameterAsAUserWould() {
     OnNextModal<PipeSizesDialog>([&seen](PipeSizesDialog& d) {
         seen = true;
         QTRY_COMPARE(QApplication::focusWidget(), d.FilterBox());
+        // The arrow keys move through the list without leaving the box.
+        QTest::keyClicks(d.FilterBox(), QStringLiteral("2 inch"));
+        QCOMPARE(d.SelectedPipe(), nullptr);
+        QTest::keyClick(d.FilterBox(), Qt::Key_Down);
+        QTest::keyClick(d.FilterBox(), Qt::Key_Down);
+        QVERIFY(d.SelectedPipe() != nullptr);
+        QCOMPARE(d.SelectedPipe()->name, std::string("EN 10255-H DN50"));
+        QCOMPARE(QApplication::focusWidget(), d.FilterBox());
+        d.FilterBox()->clear();
         QTest::keyClicks(d.FilterBox(), QStringLiteral("2\" sch40"));
         QCOMPARE(VisibleRows(*d.List()), QStringList{QStringLiteral("NPS 2 Sch 40")});
         QVERIFY(d.SelectedPipe() != nullptr);
@@ -454,6 +465,35 @@ void WindowActionsTest::aSheetWithoutItsChartSaysWhy() {
     QVERIFY2(chartNote.startsWith(QStringLiteral("The range chart is left out: ")) &&
                  chartNote.contains(QStringLiteral("Pressure is not correct!")),
              qPrintable(chartNote));
+}
+
+void WindowActionsTest::sheetFieldsAreAskedByKeyboard() {
+    Fixture f;
+    const SheetFields given{"Sizing sheet", "Old project", "", ""};
+    OnNextModal<QDialog>([](QDialog& d) {
+        // The labels' mnemonics reach their fields, which read as them.
+        QTest::keyClick(&d, Qt::Key_P, Qt::AltModifier);
+        auto* project = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QVERIFY(project);
+        QCOMPARE(QAccessible::queryAccessibleInterface(project)->text(QAccessible::Name),
+                 QStringLiteral("Project:"));
+        project->selectAll();
+        QTest::keyClicks(project, QStringLiteral("Ring main"));
+        QTest::keyClick(&d, Qt::Key_A, Qt::AltModifier);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("  FT-101 "));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);  // acts in the dialog
+    });
+    const std::optional<SheetFields> fields = tarnvik::qt::AskSheetFields(&f.window, given);
+    QVERIFY(fields);
+    QCOMPARE(fields->title, std::string("Sizing sheet"));
+    QCOMPARE(fields->project, std::string("Ring main"));
+    QCOMPARE(fields->tag, std::string("FT-101"));
+    QCOMPARE(fields->customer, std::string());
+    QVERIFY(!f.dlg.Window().Ended());
+
+    OnNextModal<QDialog>([](QDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); });
+    QVERIFY(!tarnvik::qt::AskSheetFields(&f.window, given));
+    QVERIFY(!f.dlg.Window().Ended());
 }
 
 void WindowActionsTest::aWriteErrorShowsAMessage() {
