@@ -2,12 +2,27 @@
 # Starts the real window under Xvfb and saves a picture of it, frame and
 # title bar included, to docs/screenshot.png (or the path given).
 #
+#   scripts/screenshot.sh [OUT]               the window at start-up
+#   scripts/screenshot.sh --menu OUT          its context menu, opened by a
+#                                             right click on the window's face
+#   scripts/screenshot.sh --pipe-sizes OUT    the pipe sizes dialog (Ctrl+D)
+#                                             with "2 inch" in its filter
+#
 # A small window manager (openbox) runs on the virtual display, so the window
 # gets the frame and caption bar it has on a desktop; the logo's place
 # depends on that outer size. Installs what is missing (Debian packages).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+what=window
+case "${1:-}" in
+  --menu) what=menu; shift ;;
+  --pipe-sizes) what=pipe-sizes; shift ;;
+esac
+if [ "$what" != window ] && [ -z "${1:-}" ]; then
+  echo "usage: $0 [--menu | --pipe-sizes] OUT.png" >&2
+  exit 2
+fi
 out=${1:-docs/screenshot.png}
 bin=${TARNVIK_BIN:-build/release/src/ui/qt/tarnvik}
 title="Tarnvik Calculator V3.3"
@@ -18,6 +33,7 @@ if [ -z "${TARNVIK_SCREENSHOT_DISPLAY:-}" ]; then
   command -v openbox >/dev/null || need+=(openbox)
   command -v xwininfo >/dev/null || need+=(x11-utils)
   command -v import >/dev/null || need+=(imagemagick)
+  [ "$what" = window ] || command -v xdotool >/dev/null || need+=(xdotool)
   if ((${#need[@]})); then
     sudo_cmd=()
     [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
@@ -26,7 +42,9 @@ if [ -z "${TARNVIK_SCREENSHOT_DISPLAY:-}" ]; then
   fi
   cmake --preset release >/dev/null
   cmake --build --preset release --target tarnvik
-  exec xvfb-run -a -s '-screen 0 1024x768x24' env TARNVIK_SCREENSHOT_DISPLAY=1 "$0" "$@"
+  args=("$@")
+  [ "$what" = window ] || args=("--$what" "$@")
+  exec xvfb-run -a -s '-screen 0 1024x768x24' env TARNVIK_SCREENSHOT_DISPLAY=1 "$0" "${args[@]}"
 fi
 
 # On the virtual display from here on.
@@ -64,17 +82,43 @@ for _ in $(seq 200); do
 done
 sleep 1  # mapped, framed and painted
 
-# The client window's place on the screen, and the frame around it.
-info=$(xwininfo -name "$title")
-x=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
-y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
-w=$(awk '/Width:/ {print $2}' <<<"$info")
-h=$(awk '/Height:/ {print $2}' <<<"$info")
-id=$(awk '/Window id:/ {print $4}' <<<"$info")
-read -r left right top bottom < <(xprop -id "$id" _NET_FRAME_EXTENTS |
-  sed -n 's/.*= *\([0-9]*\), *\([0-9]*\), *\([0-9]*\), *\([0-9]*\).*/\1 \2 \3 \4/p')
-left=${left:-0} right=${right:-0} top=${top:-0} bottom=${bottom:-0}
+# The place on the screen of the named client window and the frame around
+# it, as "width height x y left right top bottom".
+place() {
+  local info id left right top bottom
+  info=$(xwininfo -name "$1")
+  id=$(awk '/Window id:/ {print $4}' <<<"$info")
+  read -r left right top bottom < <(xprop -id "$id" _NET_FRAME_EXTENTS |
+    sed -n 's/.*= *\([0-9]*\), *\([0-9]*\), *\([0-9]*\), *\([0-9]*\).*/\1 \2 \3 \4/p')
+  echo "$(awk '/Width:/ {print $2}' <<<"$info") $(awk '/Height:/ {print $2}' <<<"$info")" \
+    "$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")" \
+    "$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")" \
+    "${left:-0} ${right:-0} ${top:-0} ${bottom:-0}"
+}
 
+shot=$title
+case "$what" in
+  menu)
+    # A right click on the window's face between the group frames; the
+    # menu opens inside the window, so the window's picture holds it.
+    read -r w h x y left right top bottom < <(place "$title")
+    xdotool mousemove $((x + 200)) $((y + 332)) click 3
+    sleep 0.5
+    ;;
+  pipe-sizes)
+    xdotool search --name "^$title\$" windowactivate --sync key ctrl+d
+    for _ in $(seq 100); do
+      xwininfo -name "Pipe sizes" >/dev/null 2>&1 && break
+      sleep 0.05
+    done
+    sleep 0.3
+    xdotool type --delay 20 "2 inch"
+    sleep 0.5
+    shot="Pipe sizes"
+    ;;
+esac
+
+read -r w h x y left right top bottom < <(place "$shot")
 mkdir -p "$(dirname "$out")"
 import -window root -crop "$((w + left + right))x$((h + top + bottom))+$((x - left))+$((y - top))" +repage "$out"
-echo "window ${w}x${h} at ${x},${y}, frame ${left},${right},${top},${bottom}: $out" >&2
+echo "$shot: ${w}x${h} at ${x},${y}, frame ${left},${right},${top},${bottom}: $out" >&2

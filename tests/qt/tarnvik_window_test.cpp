@@ -83,21 +83,6 @@ void VerifyMirrors(Fixture& f) {
     }
 }
 
-// The viewed model and the reference model agree on every control.
-void VerifySameAsReference(Fixture& f) {
-    const auto a = f.dlg.Window().Controls();
-    const auto b = f.reference.Window().Controls();
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const QByteArray what = QByteArray::number(a[i].id);
-        QVERIFY2(a[i].text == b[i].text, what);
-        QVERIFY2(a[i].enabled == b[i].enabled, what);
-        QVERIFY2(a[i].checked == b[i].checked, what);
-        QVERIFY2(a[i].items == b[i].items, what);
-        QVERIFY2(a[i].selection == b[i].selection, what);
-        QVERIFY2(a[i].x == b[i].x && a[i].y == b[i].y, what);
-    }
-}
-
 bool Fits(const QFontMetrics& fm, const QString& text, int width) {
     return fm.horizontalAdvance(text) <= width;
 }
@@ -177,6 +162,7 @@ class TarnvikWindowTest : public QObject {
     void closeBoxEndsWithCancel();
     void fontsOnExactlyTheResultControls();
     void dialogFontIsLiberationSans();
+    void applicationFontIsLeftAsItWas();
     void resultFontsAreTheLargestWithATwentyPixelCell();
     void statusLineIsRed();
     void logoIsDrawnWithItsBackgroundTransparent();
@@ -515,6 +501,18 @@ void TarnvikWindowTest::dialogFontIsLiberationSans() {
     QCOMPARE(info.family(), QStringLiteral("Liberation Sans"));
     QCOMPARE(info.pixelSize(), 10);
     QCOMPARE(QFontInfo(f.window.Fonts().result).family(), QStringLiteral("Liberation Sans"));
+}
+
+void TarnvikWindowTest::applicationFontIsLeftAsItWas() {
+    // The window borrows the application font while it makes its widgets;
+    // message boxes and dialogs keep the desktop's.
+    const QFont before = QApplication::font();
+    Fixture f;
+    QCOMPARE(QApplication::font(), before);
+    QVERIFY(before != f.window.Fonts().dialog);
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("t"), QStringLiteral("text"),
+                    QMessageBox::Ok, &f.window);
+    QCOMPARE(box.font(), before);
 }
 
 void TarnvikWindowTest::resultFontsAreTheLargestWithATwentyPixelCell() {

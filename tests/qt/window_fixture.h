@@ -54,7 +54,9 @@ inline void Choose(QComboBox* combo, int index) {
     QTRY_VERIFY(view->isVisible());
     const QModelIndex item = view->model()->index(index, 0);
     view->scrollTo(item);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(item).center());
+    // The part of the entry in sight: a long entry is wider than the list.
+    const QRect entry = view->visualRect(item) & view->viewport()->rect();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, entry.center());
     QTRY_VERIFY(!view->isVisible());
 }
 
@@ -78,6 +80,21 @@ inline void ClickRadio(Fixture& f, int control) {
     QRadioButton* radio = f.Widget<QRadioButton>(control);
     QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(7, radio->height() / 2));
     QVERIFY(f.reference.Window().UserClick(control));
+}
+
+// The viewed model and the reference model agree on every control.
+inline void VerifySameAsReference(Fixture& f) {
+    const auto a = f.dlg.Window().Controls();
+    const auto b = f.reference.Window().Controls();
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const QByteArray what = QByteArray::number(a[i].id);
+        QVERIFY2(a[i].text == b[i].text, what);
+        QVERIFY2(a[i].enabled == b[i].enabled, what);
+        QVERIFY2(a[i].checked == b[i].checked, what);
+        QVERIFY2(a[i].items == b[i].items, what);
+        QVERIFY2(a[i].selection == b[i].selection, what);
+        QVERIFY2(a[i].x == b[i].x && a[i].y == b[i].y, what);
+    }
 }
 
 }  // namespace tarnvik::qt::testing

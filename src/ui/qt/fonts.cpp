@@ -1,5 +1,6 @@
 #include "fonts.h"
 
+#include <QApplication>
 #include <QRawFont>
 
 namespace tarnvik::qt {
@@ -75,6 +76,14 @@ WindowFonts MakeWindowFonts() {
     fonts.result = FontWithCellHeight(fonts.dialog, kResultCellHeight, QFont::Normal);
     fonts.resultBold = FontWithCellHeight(fonts.result, kResultCellHeight, 700);
     return fonts;
+}
+
+ApplicationFontScope::ApplicationFontScope(const QFont& font) : before_(QApplication::font()) {
+    QApplication::setFont(font);
+}
+
+ApplicationFontScope::~ApplicationFontScope() {
+    QApplication::setFont(before_);
 }
 
 }  // namespace tarnvik::qt

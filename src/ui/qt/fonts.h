@@ -28,4 +28,23 @@ struct WindowFonts {
 // live as long as the program).
 WindowFonts MakeWindowFonts();
 
+// While alive, the application's default font is `font`; the one before
+// comes back at the end. Around the making of the window's widgets: a new
+// QLineEdit lays out its empty text once in the application's font before
+// it takes its own, which would load the desktop's default face for that
+// alone (a fontconfig match and a font engine, a twentieth of the window's
+// start-up instructions). Qt counts a font set this way as the program's
+// choice: the dialogs and message boxes then keep the desktop's font of
+// the start, and do not follow a change of it while the program runs.
+class ApplicationFontScope {
+  public:
+    explicit ApplicationFontScope(const QFont& font);
+    ~ApplicationFontScope();
+    ApplicationFontScope(const ApplicationFontScope&) = delete;
+    ApplicationFontScope& operator=(const ApplicationFontScope&) = delete;
+
+  private:
+    QFont before_;
+};
+
 }  // namespace tarnvik::qt

@@ -1,6 +1,7 @@
 #include "tarnvik_window.h"
 
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
@@ -15,6 +16,7 @@
 #include "ui/accessible_text.h"
 #include "ui/tarnvik_dlg.h"
 #include "undo_bound.h"
+#include "window_actions.h"
 
 namespace tarnvik::qt {
 
@@ -45,7 +47,11 @@ TarnvikWindow::TarnvikWindow(CTarnvikDlg& dlg, QWidget* parent)
     model_.SetMessageBoxHook([this](std::string_view text, std::string_view caption) {
         ShowMessageBox(this, text, caption);
     });
-    BuildWidgets();
+    {
+        const ApplicationFontScope scope(fonts_.dialog);
+        BuildWidgets();
+    }
+    actions_ = new WindowActions(*this, model_);
     frameWatch_ = std::make_unique<FrameWatch>(*this, [this] { RepaintIfFrameChanged(); });
 }
 
@@ -167,6 +173,7 @@ QWidget* TarnvikWindow::ControlWidget(int id) const {
 
 void TarnvikWindow::AfterUserInput() {
     MirrorModel();
+    actions_->AfterUserInput();
     if (!model_.Ended() || !isVisible()) return;
     QDialog::done(model_.Result() == platform::DialogResult::Ok ? Accepted : Rejected);
 }
@@ -196,6 +203,10 @@ void TarnvikWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+void TarnvikWindow::contextMenuEvent(QContextMenuEvent* event) {
+    actions_->ShowMenu(event->globalPos());
 }
 
 void TarnvikWindow::paintEvent(QPaintEvent* /*event*/) {

@@ -19,6 +19,7 @@ class CTarnvikDlg;
 namespace tarnvik::qt {
 
 class FrameWatch;
+class WindowActions;
 
 class TarnvikWindow : public QDialog {
   public:
@@ -41,6 +42,8 @@ class TarnvikWindow : public QDialog {
     // Widgets in template order, one per row.
     const std::vector<QWidget*>& RowWidgets() const { return widgets_; }
     const WindowFonts& Fonts() const { return fonts_; }
+    // The context menu's commands and their shortcuts.
+    WindowActions& Actions() const { return *actions_; }
 
     // The OK and cancel commands; both go to the model, which decides.
     void accept() override;
@@ -50,6 +53,9 @@ class TarnvikWindow : public QDialog {
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    // Right click on the window's face or on a control without a menu of
+    // its own, or the menu key there.
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
     void BuildWidgets();
@@ -77,6 +83,7 @@ class TarnvikWindow : public QDialog {
     bool iconShown_ = false;
     QSize paintedOuter_;
     std::unique_ptr<FrameWatch> frameWatch_;
+    WindowActions* actions_ = nullptr;  // a child of the window
 };
 
 }  // namespace tarnvik::qt
