@@ -23,4 +23,6 @@ EMSCRIPTEN_BINDINGS(tarnvik_sizing) {
     emscripten::function("findSensors", &tarnvik::web::FindSensors);
     emscripten::function("rangeTable", &tarnvik::web::RangeTable);
     emscripten::function("rangeChart", &tarnvik::web::RangeChart);
+    emscripten::function("pipes", &tarnvik::web::Pipes);
+    emscripten::function("findPipe", &tarnvik::web::FindPipe);
 }

@@ -139,6 +139,34 @@ describe('sizing', () => {
     assert.equal(chart({ low: 'ten', high: '900' }), plain);
   });
 
+  test("pipes by name: the library's table and lookup; rows name the pipe they came from", () => {
+    const table = module.pipes();
+    assert.deepEqual(
+      table.find((p) => p.name === 'NPS 2 Sch 40'),
+      { name: 'NPS 2 Sch 40', standard: 'ASME B36.10M', size: 'NPS 2', designation: 'Sch 40 / STD', outside: '60.3', wall: '3.91', inner: '52.48' },
+    );
+    const cases = [
+      { name: 'inch mark and schedule', text: '2" sch 40', pipe: 'NPS 2 Sch 40' },
+      { name: 'DN and series', text: 'dn50 m', pipe: 'EN 10255-M DN50' },
+      { name: 'stainless schedule', text: 'NPS2 40S', pipe: 'NPS 2 Sch 40S' },
+      { name: 'ambiguous', text: '2in', candidates: ['EN 10255-M DN50', 'NPS 2 Sch 40'] },
+      { name: 'unknown', text: 'NPS 99 Sch 40', candidates: [] },
+    ];
+    for (const c of cases) {
+      const found = module.findPipe(c.text);
+      if (c.pipe) {
+        assert.equal(found.pipe?.name, c.pipe, c.name);
+        assert.equal(found.error, '', c.name);
+      } else {
+        assert.equal(found.pipe, null, c.name);
+        assert.ok(found.error.length > 0, c.name);
+        for (const name of c.candidates) assert.ok(found.candidates.includes(name), `${c.name}: ${name}`);
+      }
+    }
+    const rows = module.rangeTable({ options: { sensor: 'QA30' }, diameters: ['52.48'], pipes: ['NPS 2 Sch 40'] }).rows;
+    assert.ok(rows.length > 0 && rows.every((r) => r.pipe === 'NPS 2 Sch 40' && r.diameter === '52.48'));
+  });
+
   test('a request the library refuses comes back as an error, never a throw', () => {
     assert.match(module.findSensors({ minFlow: '1', maxFlow: '2', options: {} }).error, /unit/);
     assert.match(module.findSensors({ minFlow: '1', maxFlow: '2', options: { unit: 'm3/h', colour: 'red' } }).error, /colour/);

@@ -245,7 +245,7 @@ describe('the sizing panel', () => {
     await page.getByLabel('Minimum flow').fill(min);
     await page.getByLabel('Maximum flow').fill(max);
     await page.getByLabel('Unit', { exact: true }).selectOption(unit);
-    await page.getByLabel('Pipe inner diameters (mm)').fill(diameters);
+    await page.getByLabel('Pipe inner diameters (mm) or pipes').fill(diameters);
     await page.getByRole('button', { name: 'Find' }).click();
   }
 
@@ -259,6 +259,21 @@ describe('the sizing panel', () => {
         await page.$eval('#finder-result caption', (e) => e.textContent),
         `${cli.fits.length} measure 1.2 to 250 m3/h, best fit first:`,
       );
+    }));
+
+  test('the diameters may be pipes by name, mixed with millimetres; a name that fits several is an error', () =>
+    withPage(async (page) => {
+      await find(page, { min: '5', max: '400', unit: 'm3/h', diameters: 'nps2 sch40; 50 ; DN80 m' });
+      const cli = cliJson([
+        'find', '--unit', 'm3/h', '--min-flow', '5', '--max-flow', '400',
+        '--pipe', 'NPS 2 Sch 40', '--diameter', '50', '--pipe', 'EN 10255-M DN80',
+      ]);
+      assert.ok(cli.fits.some((r) => r.pipe === 'NPS 2 Sch 40' && r.diameter === '52.48'));
+      const withPipe = (r) => [...cliRow(r).slice(0, 2), r.pipe || '-', ...cliRow(r).slice(2)];
+      assert.deepEqual(await tableRows(page, '#finder-result'), cli.fits.map(withPipe));
+      assert.equal(await page.locator('#pipe-names option').count(), (await page.evaluate(() => window.tarnvik.module.pipes().length)));
+      await find(page, { min: '5', max: '400', unit: 'm3/h', diameters: '2in' });
+      assert.match(await page.getByRole('alert').textContent(), /"2in" is ambiguous.*NPS 2 Sch 40, /);
     }));
 
   test('when nothing fits it shows the nearest and what they miss; a bad flow is an error', () =>
