@@ -9,8 +9,7 @@
 #include "cli/command_line.h"
 #include "cli/output_file.h"
 #include "cli/pipe_option.h"
-#include "sizing/range_table.h"
-#include "sizing/sizing_charts.h"
+#include "sizing/current_chart.h"
 #include "sizing/sizing_sheet.h"
 #include "sizing/window_session.h"
 #include "ui/calculation_context.h"
@@ -22,8 +21,6 @@
 namespace tarnvik::cli {
 
 namespace {
-
-using sizing::Opt;
 
 constexpr const char* kName = "tarnvik-calc";
 // 9999-12-31T23:59:59Z: a later date has no four-digit year.
@@ -38,38 +35,6 @@ std::string DateText(const std::tm& t) {
 int Fail(std::ostream& err, const std::string& message, int status) {
     err << kName << ": " << message << '\n';
     return status;
-}
-
-const std::string& InputValue(const CalculationContext& context, std::string_view key) {
-    static const std::string kNone;
-    const ContextEntry* e = context.Input(key);
-    return e ? e->value : kNone;
-}
-
-// The chosen sensor type's range table with the calculation's other
-// options, the current section or diameter and range highlighted.
-std::optional<sizing::RangeChart> ChartOf(const sizing::OptionValues& values,
-                                          const std::string& pipe,
-                                          const CalculationContext& context, std::string& error) {
-    sizing::OptionValues others = values;
-    others[Opt::Sensor] = InputValue(context, "sensor");
-    others[Opt::Section].reset();
-    others[Opt::Range].reset();
-    others[Opt::Diameter].reset();
-    sizing::TableRequest request;
-    request.options = sizing::OptionTexts(others);
-    if (values[Opt::Diameter]) {
-        request.diameters.push_back(*values[Opt::Diameter]);
-        request.pipes.push_back(pipe);
-    }
-    const sizing::TableResult table = sizing::RangeTable(request);
-    if (!table.error.empty()) {
-        error = table.error;
-        return std::nullopt;
-    }
-    return sizing::RangeTableChart(table.rows,
-                                   {InputValue(context, "section"), InputValue(context, "diameter"),
-                                    InputValue(context, "range")});
 }
 
 }  // namespace
@@ -137,7 +102,7 @@ int SheetCommand::Run(sizing::OptionValues values, const std::optional<std::stri
     sheet.version = TARNVIK_VERSION;
     sheet.context = ReadCalculationContext(session.Window(), pipeName);
     std::string chartError;
-    sheet.chart = ChartOf(values, pipeName, sheet.context, chartError);
+    sheet.chart = sizing::CurrentRangeChart(sheet.context, chartError);
     if (!sheet.chart) return Fail(err, "sheet: the range chart: " + chartError, kExitUsage);
     const std::string html = sizing::SizingSheetHtml(sheet);
 

@@ -22,6 +22,7 @@
 #include "sheet_prompts.h"
 #include "sizing/pipe_standards.h"
 #include "sizing/range_table.h"
+#include "sizing/sizing_charts.h"
 #include "sizing/sizing_sheet.h"
 #include "tarnvik_app.h"
 #include "ui/calculation_context.h"
@@ -411,7 +412,7 @@ void WindowActionsTest::savingWritesTheSheetOfTheWindow() {
     QTest::keyClick(box, Qt::Key_S, Qt::ControlModifier);
 
     // The same sheet built here from the library, the range chart from the
-    // type's range table in the same unit, with this pipe's diameter.
+    // type's range table in the same unit, its row named by the pipe.
     sizing::SizingSheet expected;
     expected.project = "Ring main";
     expected.tag = "FT-101";
@@ -419,16 +420,13 @@ void WindowActionsTest::savingWritesTheSheetOfTheWindow() {
     expected.date = "2024-05-17";
     expected.version = TARNVIK_VERSION;
     expected.context = tarnvik::ReadCalculationContext(f.reference, "NPS 2 Sch 40");
-    const sizing::TableResult table = sizing::RangeTable(
-        {.options = {{"sensor", "QA30"}, {"unit", "m3/h"}}, .diameters = {"52.48"}});
+    const sizing::TableResult table =
+        sizing::RangeTable({.options = {{"sensor", "QA30"}, {"unit", "m3/h"}},
+                            .diameters = {"52.48"},
+                            .pipes = {"NPS 2 Sch 40"}});
     QCOMPARE(table.error, std::string());
-    std::vector<sizing::RangeRow> rows;
-    for (const sizing::SizingRow& r : table.rows)
-        rows.push_back({r.section, r.diameter, r.range, r.results[sizing::result::kMinFlow],
-                        r.results[sizing::result::kMaxFlow],
-                        r.results[sizing::result::kMaxFlowUnit]});
     const std::string range = expected.context.Input("range")->value;
-    expected.chart = sizing::RangeChartOf("QA30", rows, {"", "52.48", range});
+    expected.chart = sizing::RangeTableChart(table.rows, {"", "52.48", range});
 
     QCOMPARE(ReadFile(path), QString::fromStdString(sizing::SizingSheetHtml(expected)));
     QCOMPARE(QFileInfo(suggested).fileName(), QStringLiteral("QA30 sizing sheet 2024-05-17.html"));

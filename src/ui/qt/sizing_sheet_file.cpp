@@ -2,7 +2,7 @@
 
 #include <QSaveFile>
 
-#include "sheet_chart.h"
+#include "sizing/current_chart.h"
 #include "ui/calculation_context.h"
 
 #ifndef TARNVIK_VERSION
@@ -22,7 +22,7 @@ WindowSheet MakeWindowSheet(const platform::Dialog& window, std::string_view pip
     sheet.date = date.toString(Qt::ISODate).toStdString();
     sheet.version = TARNVIK_VERSION;
     sheet.context = ReadCalculationContext(window, pipeName);
-    sheet.chart = CurrentRangeChart(sheet.context, out.chartError);
+    sheet.chart = sizing::CurrentRangeChart(sheet.context, out.chartError);
     return out;
 }
 

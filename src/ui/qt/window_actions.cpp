@@ -15,7 +15,7 @@
 #include "core/control_ids.h"
 #include "pipe_sizes_dialog.h"
 #include "platform/dialog.h"
-#include "results_text.h"
+#include "sizing/results_text.h"
 #include "sheet_prompts.h"
 #include "sizing/sizing_sheet.h"
 #include "tarnvik_window.h"
@@ -159,7 +159,7 @@ void WindowActions::AfterUserInput() {
 }
 
 void WindowActions::CopyResults() {
-    const std::string text = ResultsClipboardText(ReadCalculationContext(model_, PipeName()));
+    const std::string text = sizing::ResultsClipboardText(ReadCalculationContext(model_, PipeName()));
     QGuiApplication::clipboard()->setText(FromUtf8(text));
 }
 

@@ -1,8 +1,8 @@
-#include "results_text.h"
+#include "sizing/results_text.h"
 
 #include <string_view>
 
-namespace tarnvik::qt {
+namespace tarnvik::sizing {
 
 namespace {
 
@@ -50,4 +50,4 @@ std::string ResultsClipboardText(const CalculationContext& context) {
     return out;
 }
 
-}  // namespace tarnvik::qt
+}  // namespace tarnvik::sizing

@@ -7,7 +7,7 @@
 
 #include "ui/calculation_context.h"
 
-namespace tarnvik::qt {
+namespace tarnvik::sizing {
 
 // Inputs first, then the five results, in the context's order. An input's
 // unit is the one its caption ends with ("Process pressure (bar(g))" gives
@@ -16,4 +16,4 @@ namespace tarnvik::qt {
 // next. Lines end with "\n".
 std::string ResultsClipboardText(const CalculationContext& context);
 
-}  // namespace tarnvik::qt
+}  // namespace tarnvik::sizing
