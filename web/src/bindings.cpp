@@ -16,7 +16,11 @@ EMSCRIPTEN_BINDINGS(tarnvik_window) {
         .function("choose", &WindowApi::Choose)
         .function("type", &WindowApi::Type)
         .function("click", &WindowApi::Click)
-        .function("onMessageBox", &WindowApi::OnMessageBox);
+        .function("onMessageBox", &WindowApi::OnMessageBox)
+        .function("typePipe", &WindowApi::TypePipe)
+        .function("pipe", &WindowApi::Pipe)
+        .function("resultsText", &WindowApi::ResultsText)
+        .function("sizingSheet", &WindowApi::SizingSheet);
 }
 
 EMSCRIPTEN_BINDINGS(tarnvik_sizing) {

@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "sizing/pipe_standards.h"
 #include "sizing/plain_decimal.h"
 #include "sizing/range_chart.h"
 #include "sizing/range_table.h"
@@ -170,7 +169,10 @@ val Pipes() {
 }
 
 val FindPipe(const std::string& name) {
-    const sizing::PipeLookup found = sizing::FindPipe(name);
+    return PipeLookupObject(sizing::FindPipe(name));
+}
+
+val PipeLookupObject(const sizing::PipeLookup& found) {
     val result = val::object();
     result.set("pipe", found ? PipeObject(*found.pipe) : val::null());
     result.set("error", found ? std::string() : found.error.message);

@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "sizing/pipe_standards.h"
+
 namespace tarnvik::web {
 
 // request: {minFlow, maxFlow, options: {unit, gas, ...}, diameters: [...],
@@ -29,6 +31,8 @@ emscripten::val Pipes();
 // {pipe, error, candidates}; pipe is an entry as Pipes() lists it, or null
 // with the reason and the near matches' names.
 emscripten::val FindPipe(const std::string& name);
+// The same object for a lookup made already.
+emscripten::val PipeLookupObject(const sizing::PipeLookup& found);
 
 // request: {sensor, rows, current, required}: rows as RangeTable returns
 // them; current {section, diameter, range}, the choice to highlight;
