@@ -8,6 +8,8 @@
   const FLOW_UNIT_GROUP = 'Flow unit';
   const SENSOR_LIST = 1045;
   const RESULT_COLUMNS = ['Sensor', 'Section', 'Diameter (mm)', 'Range', 'Min. flow', 'Max. flow', 'Unit'];
+  // Right-aligned, as in the command line's table.
+  const NUMBER_COLUMNS = new Set(['Diameter (mm)', 'Min. flow', 'Max. flow']);
 
   function element(tag, text, attributes = {}) {
     const e = document.createElement(tag);
@@ -26,7 +28,7 @@
     if (withPipe) columns.splice(2, 0, 'Pipe');
     const head = element('tr');
     for (const name of [...columns, ...(misses ? ['Misses'] : [])]) {
-      head.append(element('th', name, { scope: 'col' }));
+      head.append(element('th', name, { scope: 'col', ...(NUMBER_COLUMNS.has(name) ? { class: 'number' } : {}) }));
     }
     table.appendChild(element('thead')).append(head);
     const body = table.appendChild(element('tbody'));
@@ -43,7 +45,10 @@
         row.results.maxFlowUnit,
         ...(misses ? [row.misses] : []),
       ];
-      cells.forEach((text, i) => tr.append(element(i === 0 ? 'th' : 'td', text, i === 0 ? { scope: 'row' } : {})));
+      cells.forEach((text, i) => {
+        const attributes = i === 0 ? { scope: 'row' } : NUMBER_COLUMNS.has(columns[i]) ? { class: 'number' } : {};
+        tr.append(element(i === 0 ? 'th' : 'td', text, attributes));
+      });
       if (current && current(row)) {
         tr.classList.add('current');
         tr.setAttribute('aria-current', 'true');
@@ -213,11 +218,14 @@
       pending = false;
       const context = api.context();
       const sensor = valueOf(context, 'sensor');
-      // A free diameter is an input of its own; a section's is not.
-      const diameter = context.inputs.find((i) => i.key === 'diameter' && !i.derived);
+      // A free diameter is an input of its own, or a pipe's; a section's is
+      // not.
+      const pipe = valueOf(context, 'pipe');
+      const diameter = context.inputs.find((i) => i.key === 'diameter' && (!i.derived || pipe));
       const table = module.rangeTable({
         options: windowOptions(context, TABLE_SETS),
         diameters: diameter ? [diameter.value] : [],
+        pipes: diameter ? [pipe] : [],
       });
       const current = {
         section: valueOf(context, 'section'),

@@ -141,7 +141,8 @@ std::string RangeChart(const val& request) {
                         .range = Text(row["range"]),
                         .minFlow = Text(results["minFlow"]),
                         .maxFlow = Text(results["maxFlow"]),
-                        .unit = Text(results["maxFlowUnit"])});
+                        .unit = Text(results["maxFlowUnit"]),
+                        .pipe = Text(row["pipe"])});
     }
     const val current = request["current"];
     sizing::RangeSelection selection;

@@ -167,6 +167,29 @@ describe('sizing', () => {
     assert.ok(rows.length > 0 && rows.every((r) => r.pipe === 'NPS 2 Sch 40' && r.diameter === '52.48'));
   });
 
+  test("a window's pipe is named while the box shows its diameter, and forgotten for good after", () =>
+    withWindow((w) => {
+      assert.equal(w.choose(1045, 2), true); // QA30: the diameter is free
+      const typed = w.typePipe('dn50 h');
+      assert.deepEqual([typed.error, typed.pipe.name, w.control(1000).text], ['', 'EN 10255-H DN50', typed.pipe.inner]);
+      w.click(1013); // kg/h: the diameter stays
+      assert.equal(w.pipe(), 'EN 10255-H DN50');
+      assert.deepEqual(
+        w.context().inputs.filter((i) => ['pipe', 'diameter'].includes(i.key)).map((i) => [i.key, i.value, i.derived]),
+        [['pipe', 'EN 10255-H DN50', false], ['diameter', typed.pipe.inner, true]],
+      );
+      assert.match(w.resultsText(), /^Pipe\tEN 10255-H DN50\t$/m);
+      w.type(1000, '1');
+      w.type(1000, typed.pipe.inner); // the same number, typed: no pipe
+      assert.equal(w.pipe(), '');
+      assert.match(w.typePipe('NPS 2').error, /ambiguous/);
+      assert.equal(w.control(1000).text, typed.pipe.inner, 'a name that fits several types nothing');
+      const sheet = w.sizingSheet({ project: 'A <b>', date: '2026-01-02' });
+      assert.equal(sheet.chartError, '');
+      assert.match(sheet.html, /A &lt;b&gt;/);
+      assert.match(sheet.html, /2026-01-02/);
+    }));
+
   test('a request the library refuses comes back as an error, never a throw', () => {
     assert.match(module.findSensors({ minFlow: '1', maxFlow: '2', options: {} }).error, /unit/);
     assert.match(module.findSensors({ minFlow: '1', maxFlow: '2', options: { unit: 'm3/h', colour: 'red' } }).error, /colour/);

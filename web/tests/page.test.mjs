@@ -330,6 +330,75 @@ describe('the sizing panel', () => {
     }));
 });
 
+describe('this calculation: a pipe, the sizing sheet and the results as text', () => {
+  const status = (page, id) => page.$eval(`#${id}`, (e) => e.textContent);
+
+  test("a pipe by name goes into the window's diameter box by keyboard; a type with sections refuses it", () =>
+    withPage(async (page) => {
+      const pipe = page.getByLabel('Pipe', { exact: true });
+      const section = await valueOf(page, 1000);
+      await pipe.fill('NPS 2 Sch 40');
+      await pipe.press('Enter');
+      assert.match(await status(page, 'pipe-status'), /^QA10 is built into measuring sections/);
+      assert.equal(await valueOf(page, 1000), section);
+
+      await page.selectOption(box(1045), 'QA30');
+      await pipe.fill('2" sch 40');
+      await pipe.press('Enter');
+      assert.equal(await valueOf(page, 1000), '52.48');
+      assert.match(await status(page, 'pipe-status'), /^NPS 2 Sch 40: inner diameter 52.48 mm/);
+      assert.deepEqual(await shownResults(page), nativeResults(['--sensor', 'QA30', '--pipe', 'NPS 2 Sch 40']));
+      await page.waitForFunction(() => document.querySelector('#ranges tbody td:nth-child(3)')?.textContent === 'NPS 2 Sch 40');
+      // Typing another diameter leaves the pipe behind.
+      await typeInto(page, 1000, '50');
+      await page.waitForFunction(() => !document.querySelector('#ranges thead')?.textContent.includes('Pipe'));
+      assert.equal(await status(page, 'pipe-status'), '');
+    }));
+
+  test("the saved sheet is the command line's byte for byte, and the copied text is the library's", () =>
+    withPage(async (page) => {
+      await page.context().grantPermissions(['clipboard-read', 'clipboard-write']);
+      await page.selectOption(box(1045), 'QA70');
+      await page.getByLabel('Pipe', { exact: true }).fill('DN80 m');
+      await page.getByRole('button', { name: 'Type into the window' }).press('Enter');
+      await typeInto(page, 1009, '7');
+      await page.click(box(1013)); // kg/h
+      const fields = { Project: 'Plant <3>', Tag: 'FT-101', Customer: 'Ørsted & Co' };
+      for (const [label, text] of Object.entries(fields)) await page.getByLabel(label, { exact: true }).fill(text);
+
+      const [download] = await Promise.all([
+        page.waitForEvent('download'),
+        page.getByRole('button', { name: 'Save sizing sheet' }).press('Enter'),
+      ]);
+      const date = await page.evaluate(() => window.TarnvikToday());
+      assert.equal(download.suggestedFilename(), `QA70 sizing sheet ${date}.html`);
+      const saved = await download.createReadStream().then((stream) => stream.toArray()).then(Buffer.concat);
+      const [y, m, d] = date.split('-').map(Number);
+      const cli = spawnSync(
+        nativeCalc,
+        [
+          'sheet', '--sensor', 'QA70', '--pipe', 'EN 10255-M DN80', '--process-pressure', '7', '--unit', 'kg/h',
+          '--project', fields.Project, '--tag', fields.Tag, '--customer', fields.Customer, '-o', '-',
+        ],
+        { env: { ...process.env, SOURCE_DATE_EPOCH: String(Date.UTC(y, m - 1, d) / 1000) } },
+      );
+      assert.equal(cli.status, 0, String(cli.stderr));
+      assert.ok(cli.stdout.includes('EN 10255-M DN80'));
+      assert.ok(saved.equals(cli.stdout), 'the same bytes as tarnvik-calc sheet');
+      assert.match(await status(page, 'sheet-status'), /^Saved "QA70 sizing sheet/);
+
+      await page.getByRole('button', { name: 'Copy results' }).press('Enter');
+      await page.waitForFunction(() => /Copied/.test(document.getElementById('sheet-status').textContent));
+      const copied = await page.evaluate(() => navigator.clipboard.readText());
+      assert.equal(copied, await page.evaluate(() => window.tarnvik.api.resultsText()));
+      const lines = copied.trimEnd().split('\n');
+      assert.ok(lines.every((line) => line.split('\t').length === 3), 'three cells a line');
+      assert.ok(lines.includes('Pipe\tEN 10255-M DN80\t'));
+      assert.ok(lines.includes('Process pressure\t7\tbar(g)'));
+      assert.ok(lines.includes(`Max. flow\t${await valueOf(page, 1001)}\tkg/h`));
+    }));
+});
+
 describe('the page', () => {
   // A session: the start, then choosing, typing and clicking.
   async function useIt(page) {
