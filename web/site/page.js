@@ -66,7 +66,9 @@
       // takes longer than the window's start-up.
       requestAnimationFrame(() =>
         setTimeout(() => {
-          window.tarnvik.sizing = TarnvikSizingPanel(module, view, document.getElementById('sizing'));
+          const panel = document.getElementById('sizing');
+          window.tarnvik.sizing = TarnvikSizingPanel(module, view, panel);
+          window.tarnvik.sheet = TarnvikSheetPanel(module, view, panel);
           document.documentElement.dataset.ready = 'true';
         }),
       );

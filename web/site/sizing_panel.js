@@ -8,6 +8,8 @@
   const FLOW_UNIT_GROUP = 'Flow unit';
   const SENSOR_LIST = 1045;
   const RESULT_COLUMNS = ['Sensor', 'Section', 'Diameter (mm)', 'Range', 'Min. flow', 'Max. flow', 'Unit'];
+  // Right-aligned, as in the command line's table.
+  const NUMBER_COLUMNS = new Set(['Diameter (mm)', 'Min. flow', 'Max. flow']);
 
   function element(tag, text, attributes = {}) {
     const e = document.createElement(tag);
@@ -17,12 +19,16 @@
   }
 
   // A table of sizing rows, laid out as the command line prints them.
+  // A Pipe column only where a row came from a pipe, as on the command line.
   function rowsTable(caption, rows, { misses = false, current = null } = {}) {
     const table = element('table', undefined, { class: 'rows' });
     table.append(element('caption', caption));
+    const withPipe = rows.some((row) => row.pipe);
+    const columns = [...RESULT_COLUMNS];
+    if (withPipe) columns.splice(2, 0, 'Pipe');
     const head = element('tr');
-    for (const name of [...RESULT_COLUMNS, ...(misses ? ['Misses'] : [])]) {
-      head.append(element('th', name, { scope: 'col' }));
+    for (const name of [...columns, ...(misses ? ['Misses'] : [])]) {
+      head.append(element('th', name, { scope: 'col', ...(NUMBER_COLUMNS.has(name) ? { class: 'number' } : {}) }));
     }
     table.appendChild(element('thead')).append(head);
     const body = table.appendChild(element('tbody'));
@@ -31,6 +37,7 @@
       const cells = [
         row.sensor,
         row.section || '-',
+        ...(withPipe ? [row.pipe || '-'] : []),
         row.diameter,
         row.range || '-',
         row.results.minFlow,
@@ -38,7 +45,10 @@
         row.results.maxFlowUnit,
         ...(misses ? [row.misses] : []),
       ];
-      cells.forEach((text, i) => tr.append(element(i === 0 ? 'th' : 'td', text, i === 0 ? { scope: 'row' } : {})));
+      cells.forEach((text, i) => {
+        const attributes = i === 0 ? { scope: 'row' } : NUMBER_COLUMNS.has(columns[i]) ? { class: 'number' } : {};
+        tr.append(element(i === 0 ? 'th' : 'td', text, attributes));
+      });
       if (current && current(row)) {
         tr.classList.add('current');
         tr.setAttribute('aria-current', 'true');
@@ -56,9 +66,32 @@
     return block;
   }
 
-  // Diameters as typed, separated by blanks or semicolons (a comma may be
-  // a decimal mark: the diameter box reads "12,5" as 12.5).
-  const splitDiameters = (text) => text.split(/[\s;]+/).filter(Boolean);
+  // The diameters field: entries separated by semicolons, each a pipe's
+  // name for the library to look up or diameters in millimetres (several
+  // with blanks between; a comma may be a decimal mark: the diameter box
+  // reads "12,5" as 12.5). Returns {diameters, pipes, error}: pipes holds
+  // the pipe's name for each diameter, "" for a number.
+  const NUMBERS = /^[\d.,]+(\s+[\d.,]+)*$/;
+  function readDiameters(module, text) {
+    const out = { diameters: [], pipes: [], error: '' };
+    for (const entry of text.split(';').map((e) => e.trim()).filter(Boolean)) {
+      if (NUMBERS.test(entry)) {
+        for (const number of entry.split(/\s+/)) {
+          out.diameters.push(number);
+          out.pipes.push('');
+        }
+        continue;
+      }
+      const found = module.findPipe(entry);
+      if (!found.pipe) {
+        out.error = found.error;
+        break;
+      }
+      out.diameters.push(found.pipe.inner);
+      out.pipes.push(found.pipe.name);
+    }
+    return out;
+  }
 
   // The window's inputs as options of a sizing request: those the user may
   // set now, less the ones the request sets itself.
@@ -91,6 +124,7 @@
       if (c.kind === 'radio' && c.group === FLOW_UNIT_GROUP) unitList.append(new Option(c.text));
     }
     unitList.value = 'm3/h';
+    section.querySelector('#pipe-names').append(...module.pipes().map((pipe) => new Option(pipe.name)));
 
     // --- which sensor fits ----------------------------------------------
     // With the conditions the user has set in the window: the inputs that
@@ -133,13 +167,17 @@
       showConditions(set);
       searched = conditionsKey(set);
       const options = Object.fromEntries(set.map((i) => [i.key, i.value]));
+      const given = readDiameters(module, form.elements.diameters.value);
       const request = {
         minFlow: form.elements.minFlow.value.trim(),
         maxFlow: form.elements.maxFlow.value.trim(),
         options: { ...options, unit: unitList.value },
-        diameters: splitDiameters(form.elements.diameters.value),
+        diameters: given.diameters,
+        pipes: given.pipes,
       };
-      const found = module.findSensors(request);
+      const found = given.error
+        ? { error: given.error, fits: [], nearest: [], leftOut: [], notUsed: [] }
+        : module.findSensors(request);
       const span = `${request.minFlow} to ${request.maxFlow} ${request.options.unit}`;
       const shown = [];
       if (found.error) {
@@ -180,11 +218,14 @@
       pending = false;
       const context = api.context();
       const sensor = valueOf(context, 'sensor');
-      // A free diameter is an input of its own; a section's is not.
-      const diameter = context.inputs.find((i) => i.key === 'diameter' && !i.derived);
+      // A free diameter is an input of its own, or a pipe's; a section's is
+      // not.
+      const pipe = valueOf(context, 'pipe');
+      const diameter = context.inputs.find((i) => i.key === 'diameter' && (!i.derived || pipe));
       const table = module.rangeTable({
         options: windowOptions(context, TABLE_SETS),
         diameters: diameter ? [diameter.value] : [],
+        pipes: diameter ? [pipe] : [],
       });
       const current = {
         section: valueOf(context, 'section'),

@@ -16,11 +16,17 @@ EMSCRIPTEN_BINDINGS(tarnvik_window) {
         .function("choose", &WindowApi::Choose)
         .function("type", &WindowApi::Type)
         .function("click", &WindowApi::Click)
-        .function("onMessageBox", &WindowApi::OnMessageBox);
+        .function("onMessageBox", &WindowApi::OnMessageBox)
+        .function("typePipe", &WindowApi::TypePipe)
+        .function("pipe", &WindowApi::Pipe)
+        .function("resultsText", &WindowApi::ResultsText)
+        .function("sizingSheet", &WindowApi::SizingSheet);
 }
 
 EMSCRIPTEN_BINDINGS(tarnvik_sizing) {
     emscripten::function("findSensors", &tarnvik::web::FindSensors);
     emscripten::function("rangeTable", &tarnvik::web::RangeTable);
     emscripten::function("rangeChart", &tarnvik::web::RangeChart);
+    emscripten::function("pipes", &tarnvik::web::Pipes);
+    emscripten::function("findPipe", &tarnvik::web::FindPipe);
 }

@@ -54,6 +54,7 @@ val RowObject(const sizing::SizingRow& row) {
     o.set("sensor", row.sensor);
     o.set("section", row.section);
     o.set("diameter", row.diameter);
+    o.set("pipe", row.pipe);
     o.set("range", row.range);
     val results = val::object();
     for (std::size_t i = 0; i < sizing::kResultCount; ++i)
@@ -85,6 +86,18 @@ val Notes(const std::vector<sizing::FindNote>& notes) {
     return array;
 }
 
+val PipeObject(const sizing::PipeSize& pipe) {
+    val o = val::object();
+    o.set("name", pipe.name);
+    o.set("standard", std::string(pipe.standard->name));
+    o.set("size", pipe.size);
+    o.set("designation", pipe.designation);
+    o.set("outside", pipe.outsideText);
+    o.set("wall", pipe.wallText);
+    o.set("inner", pipe.innerText);
+    return o;
+}
+
 }  // namespace
 
 val FindSensors(const val& request) {
@@ -92,6 +105,7 @@ val FindSensors(const val& request) {
                                                           .maxFlow = Text(request["maxFlow"]),
                                                           .options = Options(request["options"]),
                                                           .diameters = Texts(request["diameters"]),
+                                                          .pipes = Texts(request["pipes"]),
                                                           .optionPrefix = kOptionPrefix});
     val result = val::object();
     result.set("error", found.error);
@@ -105,6 +119,7 @@ val FindSensors(const val& request) {
 val RangeTable(const val& request) {
     const sizing::TableResult table = sizing::RangeTable({.options = Options(request["options"]),
                                                           .diameters = Texts(request["diameters"]),
+                                                          .pipes = Texts(request["pipes"]),
                                                           .optionPrefix = kOptionPrefix});
     val result = val::object();
     result.set("error", table.error);
@@ -126,7 +141,8 @@ std::string RangeChart(const val& request) {
                         .range = Text(row["range"]),
                         .minFlow = Text(results["minFlow"]),
                         .maxFlow = Text(results["maxFlow"]),
-                        .unit = Text(results["maxFlowUnit"])});
+                        .unit = Text(results["maxFlowUnit"]),
+                        .pipe = Text(row["pipe"])});
     }
     const val current = request["current"];
     sizing::RangeSelection selection;
@@ -144,6 +160,25 @@ std::string RangeChart(const val& request) {
     }
     return sizing::RangeChartSvg(
         sizing::RangeChartOf(Text(request["sensor"]), rows, selection, std::move(required)));
+}
+
+val Pipes() {
+    val array = val::array();
+    int i = 0;
+    for (const sizing::PipeSize& pipe : sizing::AllPipes()) array.set(i++, PipeObject(pipe));
+    return array;
+}
+
+val FindPipe(const std::string& name) {
+    return PipeLookupObject(sizing::FindPipe(name));
+}
+
+val PipeLookupObject(const sizing::PipeLookup& found) {
+    val result = val::object();
+    result.set("pipe", found ? PipeObject(*found.pipe) : val::null());
+    result.set("error", found ? std::string() : found.error.message);
+    result.set("candidates", Strings(found ? std::vector<std::string>{} : found.error.candidates));
+    return result;
 }
 
 }  // namespace tarnvik::web

@@ -183,7 +183,7 @@ double WindowApi::Revision() const {
 }
 
 val WindowApi::Context() const {
-    const CalculationContext context = ReadCalculationContext(dlg_);
+    const CalculationContext context = CurrentContext();
     val inputs = val::array();
     for (std::size_t i = 0; i < context.inputs.size(); ++i) {
         const ContextEntry& e = context.inputs[i];
@@ -211,16 +211,24 @@ val WindowApi::Context() const {
     return out;
 }
 
+// After each user action the chosen pipe is forgotten once the box no
+// longer shows its diameter, so that changing back never brings it back.
 bool WindowApi::Choose(int id, int index) {
-    return dlg_.Window().UserChoose(id, index);
+    const bool taken = dlg_.Window().UserChoose(id, index);
+    ForgetStalePipe();
+    return taken;
 }
 
 bool WindowApi::Type(int id, const std::string& text) {
-    return dlg_.Window().UserType(id, text);
+    const bool taken = dlg_.Window().UserType(id, text);
+    ForgetStalePipe();
+    return taken;
 }
 
 bool WindowApi::Click(int id) {
-    return dlg_.Window().UserClick(id);
+    const bool taken = dlg_.Window().UserClick(id);
+    ForgetStalePipe();
+    return taken;
 }
 
 void WindowApi::OnMessageBox(val callback) {

@@ -5,8 +5,10 @@
 
 #include <emscripten/val.h>
 
+#include <optional>
 #include <string>
 
+#include "ui/calculation_context.h"
 #include "ui/tarnvik_dlg.h"
 
 namespace tarnvik::web {
@@ -45,12 +47,39 @@ class WindowApi {
     // in the middle of the handler that shows it. null removes it.
     void OnMessageBox(emscripten::val callback);
 
+    // A pipe by name ("2in sch40", "DN50 M"): its inner diameter typed into
+    // the diameter box as a user would, only while that box is enabled.
+    // {pipe, error, candidates}, the pipe as Pipes() lists it or null. The
+    // context names the pipe while the box still shows its diameter.
+    emscripten::val TypePipe(const std::string& name);
+    // The name of the pipe the diameter box shows, or "".
+    std::string Pipe() const;
+    // The inputs and results as tab-separated lines, "label TAB value TAB
+    // unit", to paste into a spreadsheet.
+    std::string ResultsText() const;
+    // fields: {title, project, tag, customer, date}, texts printed as
+    // given (empty ones left out). Returns {html, chartError}: the
+    // printable sizing sheet of the current calculation; without its range
+    // chart, and the reason in chartError, where that cannot be drawn.
+    emscripten::val SizingSheet(const emscripten::val& fields) const;
+
   private:
+    struct ChosenPipe {
+        std::string name;
+        std::string diameter;  // the text typed into the diameter box
+        int sensor = -1;       // the sensor type it was typed for
+    };
+    // The pipe's diameter is still what the box shows, for the same type.
+    bool StillShown(const ChosenPipe& pipe) const;
+    void ForgetStalePipe();
+    CalculationContext CurrentContext() const;
+
     // The JSON object of the control at position index of the model.
     void AppendControl(std::string& out, std::size_t index) const;
     emscripten::val Parse(const std::string& json) const;
 
     CTarnvikDlg dlg_;
+    std::optional<ChosenPipe> pipe_;
     emscripten::val messageBox_ = emscripten::val::null();
     emscripten::val jsonParse_ = emscripten::val::global("JSON")["parse"];
     emscripten::val textDecoder_ = emscripten::val::global("TextDecoder").new_();

@@ -139,6 +139,57 @@ describe('sizing', () => {
     assert.equal(chart({ low: 'ten', high: '900' }), plain);
   });
 
+  test("pipes by name: the library's table and lookup; rows name the pipe they came from", () => {
+    const table = module.pipes();
+    assert.deepEqual(
+      table.find((p) => p.name === 'NPS 2 Sch 40'),
+      { name: 'NPS 2 Sch 40', standard: 'ASME B36.10M', size: 'NPS 2', designation: 'Sch 40 / STD', outside: '60.3', wall: '3.91', inner: '52.48' },
+    );
+    const cases = [
+      { name: 'inch mark and schedule', text: '2" sch 40', pipe: 'NPS 2 Sch 40' },
+      { name: 'DN and series', text: 'dn50 m', pipe: 'EN 10255-M DN50' },
+      { name: 'stainless schedule', text: 'NPS2 40S', pipe: 'NPS 2 Sch 40S' },
+      { name: 'ambiguous', text: '2in', candidates: ['EN 10255-M DN50', 'NPS 2 Sch 40'] },
+      { name: 'unknown', text: 'NPS 99 Sch 40', candidates: [] },
+    ];
+    for (const c of cases) {
+      const found = module.findPipe(c.text);
+      if (c.pipe) {
+        assert.equal(found.pipe?.name, c.pipe, c.name);
+        assert.equal(found.error, '', c.name);
+      } else {
+        assert.equal(found.pipe, null, c.name);
+        assert.ok(found.error.length > 0, c.name);
+        for (const name of c.candidates) assert.ok(found.candidates.includes(name), `${c.name}: ${name}`);
+      }
+    }
+    const rows = module.rangeTable({ options: { sensor: 'QA30' }, diameters: ['52.48'], pipes: ['NPS 2 Sch 40'] }).rows;
+    assert.ok(rows.length > 0 && rows.every((r) => r.pipe === 'NPS 2 Sch 40' && r.diameter === '52.48'));
+  });
+
+  test("a window's pipe is named while the box shows its diameter, and forgotten for good after", () =>
+    withWindow((w) => {
+      assert.equal(w.choose(1045, 2), true); // QA30: the diameter is free
+      const typed = w.typePipe('dn50 h');
+      assert.deepEqual([typed.error, typed.pipe.name, w.control(1000).text], ['', 'EN 10255-H DN50', typed.pipe.inner]);
+      w.click(1013); // kg/h: the diameter stays
+      assert.equal(w.pipe(), 'EN 10255-H DN50');
+      assert.deepEqual(
+        w.context().inputs.filter((i) => ['pipe', 'diameter'].includes(i.key)).map((i) => [i.key, i.value, i.derived]),
+        [['pipe', 'EN 10255-H DN50', false], ['diameter', typed.pipe.inner, true]],
+      );
+      assert.match(w.resultsText(), /^Pipe\tEN 10255-H DN50\t$/m);
+      w.type(1000, '1');
+      w.type(1000, typed.pipe.inner); // the same number, typed: no pipe
+      assert.equal(w.pipe(), '');
+      assert.match(w.typePipe('NPS 2').error, /ambiguous/);
+      assert.equal(w.control(1000).text, typed.pipe.inner, 'a name that fits several types nothing');
+      const sheet = w.sizingSheet({ project: 'A <b>', date: '2026-01-02' });
+      assert.equal(sheet.chartError, '');
+      assert.match(sheet.html, /A &lt;b&gt;/);
+      assert.match(sheet.html, /2026-01-02/);
+    }));
+
   test('a request the library refuses comes back as an error, never a throw', () => {
     assert.match(module.findSensors({ minFlow: '1', maxFlow: '2', options: {} }).error, /unit/);
     assert.match(module.findSensors({ minFlow: '1', maxFlow: '2', options: { unit: 'm3/h', colour: 'red' } }).error, /colour/);

@@ -245,7 +245,7 @@ describe('the sizing panel', () => {
     await page.getByLabel('Minimum flow').fill(min);
     await page.getByLabel('Maximum flow').fill(max);
     await page.getByLabel('Unit', { exact: true }).selectOption(unit);
-    await page.getByLabel('Pipe inner diameters (mm)').fill(diameters);
+    await page.getByLabel('Pipe inner diameters (mm) or pipes').fill(diameters);
     await page.getByRole('button', { name: 'Find' }).click();
   }
 
@@ -259,6 +259,21 @@ describe('the sizing panel', () => {
         await page.$eval('#finder-result caption', (e) => e.textContent),
         `${cli.fits.length} measure 1.2 to 250 m3/h, best fit first:`,
       );
+    }));
+
+  test('the diameters may be pipes by name, mixed with millimetres; a name that fits several is an error', () =>
+    withPage(async (page) => {
+      await find(page, { min: '5', max: '400', unit: 'm3/h', diameters: 'nps2 sch40; 50 ; DN80 m' });
+      const cli = cliJson([
+        'find', '--unit', 'm3/h', '--min-flow', '5', '--max-flow', '400',
+        '--pipe', 'NPS 2 Sch 40', '--diameter', '50', '--pipe', 'EN 10255-M DN80',
+      ]);
+      assert.ok(cli.fits.some((r) => r.pipe === 'NPS 2 Sch 40' && r.diameter === '52.48'));
+      const withPipe = (r) => [...cliRow(r).slice(0, 2), r.pipe || '-', ...cliRow(r).slice(2)];
+      assert.deepEqual(await tableRows(page, '#finder-result'), cli.fits.map(withPipe));
+      assert.equal(await page.locator('#pipe-names option').count(), (await page.evaluate(() => window.tarnvik.module.pipes().length)));
+      await find(page, { min: '5', max: '400', unit: 'm3/h', diameters: '2in' });
+      assert.match(await page.getByRole('alert').textContent(), /"2in" is ambiguous.*NPS 2 Sch 40, /);
     }));
 
   test('when nothing fits it shows the nearest and what they miss; a bad flow is an error', () =>
@@ -312,6 +327,75 @@ describe('the sizing panel', () => {
       await page.waitForFunction(() => /Gas type N2/.test(document.getElementById('finder-conditions').textContent));
       const cli = cliJson(['find', '--unit', 'm3/h', '--min-flow', '5', '--max-flow', '400', '--diameter', '50', '--gas', 'N2']);
       assert.deepEqual(await tableRows(page, '#finder-result'), cli.fits.map((r) => cliRow(r)));
+    }));
+});
+
+describe('this calculation: a pipe, the sizing sheet and the results as text', () => {
+  const status = (page, id) => page.$eval(`#${id}`, (e) => e.textContent);
+
+  test("a pipe by name goes into the window's diameter box by keyboard; a type with sections refuses it", () =>
+    withPage(async (page) => {
+      const pipe = page.getByLabel('Pipe', { exact: true });
+      const section = await valueOf(page, 1000);
+      await pipe.fill('NPS 2 Sch 40');
+      await pipe.press('Enter');
+      assert.match(await status(page, 'pipe-status'), /^QA10 is built into measuring sections/);
+      assert.equal(await valueOf(page, 1000), section);
+
+      await page.selectOption(box(1045), 'QA30');
+      await pipe.fill('2" sch 40');
+      await pipe.press('Enter');
+      assert.equal(await valueOf(page, 1000), '52.48');
+      assert.match(await status(page, 'pipe-status'), /^NPS 2 Sch 40: inner diameter 52.48 mm/);
+      assert.deepEqual(await shownResults(page), nativeResults(['--sensor', 'QA30', '--pipe', 'NPS 2 Sch 40']));
+      await page.waitForFunction(() => document.querySelector('#ranges tbody td:nth-child(3)')?.textContent === 'NPS 2 Sch 40');
+      // Typing another diameter leaves the pipe behind.
+      await typeInto(page, 1000, '50');
+      await page.waitForFunction(() => !document.querySelector('#ranges thead')?.textContent.includes('Pipe'));
+      assert.equal(await status(page, 'pipe-status'), '');
+    }));
+
+  test("the saved sheet is the command line's byte for byte, and the copied text is the library's", () =>
+    withPage(async (page) => {
+      await page.context().grantPermissions(['clipboard-read', 'clipboard-write']);
+      await page.selectOption(box(1045), 'QA70');
+      await page.getByLabel('Pipe', { exact: true }).fill('DN80 m');
+      await page.getByRole('button', { name: 'Type into the window' }).press('Enter');
+      await typeInto(page, 1009, '7');
+      await page.click(box(1013)); // kg/h
+      const fields = { Project: 'Plant <3>', Tag: 'FT-101', Customer: 'Ørsted & Co' };
+      for (const [label, text] of Object.entries(fields)) await page.getByLabel(label, { exact: true }).fill(text);
+
+      const [download] = await Promise.all([
+        page.waitForEvent('download'),
+        page.getByRole('button', { name: 'Save sizing sheet' }).press('Enter'),
+      ]);
+      const date = await page.evaluate(() => window.TarnvikToday());
+      assert.equal(download.suggestedFilename(), `QA70 sizing sheet ${date}.html`);
+      const saved = await download.createReadStream().then((stream) => stream.toArray()).then(Buffer.concat);
+      const [y, m, d] = date.split('-').map(Number);
+      const cli = spawnSync(
+        nativeCalc,
+        [
+          'sheet', '--sensor', 'QA70', '--pipe', 'EN 10255-M DN80', '--process-pressure', '7', '--unit', 'kg/h',
+          '--project', fields.Project, '--tag', fields.Tag, '--customer', fields.Customer, '-o', '-',
+        ],
+        { env: { ...process.env, SOURCE_DATE_EPOCH: String(Date.UTC(y, m - 1, d) / 1000) } },
+      );
+      assert.equal(cli.status, 0, String(cli.stderr));
+      assert.ok(cli.stdout.includes('EN 10255-M DN80'));
+      assert.ok(saved.equals(cli.stdout), 'the same bytes as tarnvik-calc sheet');
+      assert.match(await status(page, 'sheet-status'), /^Saved "QA70 sizing sheet/);
+
+      await page.getByRole('button', { name: 'Copy results' }).press('Enter');
+      await page.waitForFunction(() => /Copied/.test(document.getElementById('sheet-status').textContent));
+      const copied = await page.evaluate(() => navigator.clipboard.readText());
+      assert.equal(copied, await page.evaluate(() => window.tarnvik.api.resultsText()));
+      const lines = copied.trimEnd().split('\n');
+      assert.ok(lines.every((line) => line.split('\t').length === 3), 'three cells a line');
+      assert.ok(lines.includes('Pipe\tEN 10255-M DN80\t'));
+      assert.ok(lines.includes('Process pressure\t7\tbar(g)'));
+      assert.ok(lines.includes(`Max. flow\t${await valueOf(page, 1001)}\tkg/h`));
     }));
 });
 

@@ -34,17 +34,18 @@ const types = {
   '.svg': 'image/svg+xml',
 };
 
-// Serves siteDir on 127.0.0.1 at a free port; resolves to {url, close}.
-// extra maps more paths ("/floor.html") to HTML texts.
-export function serveSite(extra = {}) {
+// Serves a site folder (siteDir unless told) on 127.0.0.1 at a free port;
+// resolves to {url, close}. extra maps more paths ("/floor.html") to HTML
+// texts.
+export function serveSite(extra = {}, dir = siteDir) {
   const server = createServer((request, response) => {
     const path = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
     if (extra[path] !== undefined) {
       response.writeHead(200, { 'Content-Type': types['.html'] }).end(extra[path]);
       return;
     }
-    const file = normalize(join(siteDir, path.endsWith('/') ? `${path}index.html` : path));
-    let ok = file.startsWith(siteDir + sep);
+    const file = normalize(join(dir, path.endsWith('/') ? `${path}index.html` : path));
+    let ok = file.startsWith(dir + sep);
     try {
       ok = ok && statSync(file).isFile();
     } catch {
