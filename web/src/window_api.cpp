@@ -215,19 +215,19 @@ val WindowApi::Context() const {
 // longer shows its diameter, so that changing back never brings it back.
 bool WindowApi::Choose(int id, int index) {
     const bool taken = dlg_.Window().UserChoose(id, index);
-    ForgetStalePipe();
+    pipe_.ForgetIfStale(dlg_.Window());
     return taken;
 }
 
 bool WindowApi::Type(int id, const std::string& text) {
     const bool taken = dlg_.Window().UserType(id, text);
-    ForgetStalePipe();
+    pipe_.ForgetIfStale(dlg_.Window());
     return taken;
 }
 
 bool WindowApi::Click(int id) {
     const bool taken = dlg_.Window().UserClick(id);
-    ForgetStalePipe();
+    pipe_.ForgetIfStale(dlg_.Window());
     return taken;
 }
 

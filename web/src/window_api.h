@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "sizing/window_pipe.h"
 #include "ui/calculation_context.h"
 #include "ui/tarnvik_dlg.h"
 
@@ -64,14 +65,6 @@ class WindowApi {
     emscripten::val SizingSheet(const emscripten::val& fields) const;
 
   private:
-    struct ChosenPipe {
-        std::string name;
-        std::string diameter;  // the text typed into the diameter box
-        int sensor = -1;       // the sensor type it was typed for
-    };
-    // The pipe's diameter is still what the box shows, for the same type.
-    bool StillShown(const ChosenPipe& pipe) const;
-    void ForgetStalePipe();
     CalculationContext CurrentContext() const;
 
     // The JSON object of the control at position index of the model.
@@ -79,7 +72,7 @@ class WindowApi {
     emscripten::val Parse(const std::string& json) const;
 
     CTarnvikDlg dlg_;
-    std::optional<ChosenPipe> pipe_;
+    sizing::WindowPipe pipe_;
     emscripten::val messageBox_ = emscripten::val::null();
     emscripten::val jsonParse_ = emscripten::val::global("JSON")["parse"];
     emscripten::val textDecoder_ = emscripten::val::global("TextDecoder").new_();

@@ -6,6 +6,7 @@
 #include "sizing/current_chart.h"
 #include "sizing/results_text.h"
 #include "sizing/sizing_sheet.h"
+#include "sizing/window_pipe.h"
 #include "sizing_api.h"
 #include "window_api.h"
 
@@ -28,18 +29,6 @@ std::string Field(const val& fields, const char* name) {
 
 }  // namespace
 
-bool WindowApi::StillShown(const ChosenPipe& pipe) const {
-    // A new sensor type writes its own diameter into the box, even where
-    // the text comes out the same; a type with sections disables it.
-    const platform::Dialog& window = dlg_.Window();
-    return window.IsEnabled(id::kDiameter) && window.GetText(id::kDiameter) == pipe.diameter &&
-           window.GetSelection(id::kSensorType) == pipe.sensor;
-}
-
-void WindowApi::ForgetStalePipe() {
-    if (pipe_ && !StillShown(*pipe_)) pipe_.reset();
-}
-
 CalculationContext WindowApi::CurrentContext() const {
     return ReadCalculationContext(dlg_, Pipe());
 }
@@ -48,25 +37,17 @@ val WindowApi::TypePipe(const std::string& name) {
     const sizing::PipeLookup found = sizing::FindPipe(name);
     val result = PipeLookupObject(found);
     if (!found) return result;
-    platform::Dialog& window = dlg_.Window();
-    if (!window.IsEnabled(id::kDiameter)) {
-        const ContextEntry* sensor = CurrentContext().Input("sensor");
-        result.set("error", window.ItemCount(id::kSection) > 0 && sensor
-                                ? sensor->value +
-                                      " is built into measuring sections: the pipe inner diameter "
-                                      "is that of the chosen section and cannot be typed"
-                                : std::string("the pipe inner diameter box takes no input now"));
+    if (std::string why = sizing::WhyNoPipe(dlg_.Window()); !why.empty()) {
+        result.set("error", why);
         return result;
     }
     Type(id::kDiameter, found.pipe->innerText);
-    if (window.GetText(id::kDiameter) == found.pipe->innerText)
-        pipe_ = ChosenPipe{found.pipe->name, found.pipe->innerText,
-                           window.GetSelection(id::kSensorType)};
+    pipe_.Remember(dlg_.Window(), *found.pipe);
     return result;
 }
 
 std::string WindowApi::Pipe() const {
-    return pipe_ && StillShown(*pipe_) ? pipe_->name : std::string();
+    return pipe_.Name(dlg_.Window());
 }
 
 std::string WindowApi::ResultsText() const {

@@ -15,9 +15,10 @@
 #include "core/control_ids.h"
 #include "pipe_sizes_dialog.h"
 #include "platform/dialog.h"
-#include "sizing/results_text.h"
 #include "sheet_prompts.h"
+#include "sizing/results_text.h"
 #include "sizing/sizing_sheet.h"
+#include "sizing/window_pipe.h"
 #include "tarnvik_window.h"
 #include "ui/calculation_context.h"
 
@@ -109,21 +110,10 @@ void WindowActions::ShowMenu(const QPoint& globalPos) {
     menu_->popup(globalPos);
 }
 
-QString WindowActions::WhyNoTyping() const {
-    if (model_.ItemCount(id::kSection) > 0) {
-        return SelectedText(model_, id::kSensorType) +
-               QStringLiteral(
-                   " is built into measuring sections: the pipe inner diameter is that of the "
-                   "chosen section and cannot be typed. To use a pipe's inner diameter, choose a "
-                   "sensor type without measuring sections.");
-    }
-    return QStringLiteral("The pipe inner diameter box takes no input now.");
-}
-
 void WindowActions::OpenPipeSizes() {
     if (!pipeDialog_) pipeDialog_ = new PipeSizesDialog(&window_);
     const bool allowed = model_.IsEnabled(id::kDiameter);
-    pipeDialog_->SetTypingAllowed(allowed, allowed ? QString() : WhyNoTyping());
+    pipeDialog_->SetTypingAllowed(allowed, FromUtf8(sizing::WhyNoPipe(model_)));
     pipeDialog_->FilterBox()->setFocus(Qt::OtherFocusReason);
     pipeDialog_->FilterBox()->selectAll();
     if (pipeDialog_->exec() != QDialog::Accepted) return;
@@ -138,28 +128,20 @@ bool WindowActions::TypePipe(const sizing::PipeSize& pipe) {
     // and leaves an undo step in the box.
     box->selectAll();
     box->insert(FromUtf8(pipe.innerText));
-    if (model_.GetText(id::kDiameter) != pipe.innerText) return false;
-    pipe_ = ChosenPipe{pipe.name, pipe.innerText, model_.GetSelection(id::kSensorType)};
-    return true;
-}
-
-bool WindowActions::StillShown(const ChosenPipe& pipe) const {
-    // A new sensor type writes its own diameter into the box, even where
-    // the text comes out the same; a type with sections disables it.
-    return model_.IsEnabled(id::kDiameter) && model_.GetText(id::kDiameter) == pipe.diameter &&
-           model_.GetSelection(id::kSensorType) == pipe.sensor;
+    return pipe_.Remember(model_, pipe);
 }
 
 std::string WindowActions::PipeName() const {
-    return pipe_ && StillShown(*pipe_) ? pipe_->name : std::string();
+    return pipe_.Name(model_);
 }
 
 void WindowActions::AfterUserInput() {
-    if (pipe_ && !StillShown(*pipe_)) pipe_.reset();
+    pipe_.ForgetIfStale(model_);
 }
 
 void WindowActions::CopyResults() {
-    const std::string text = sizing::ResultsClipboardText(ReadCalculationContext(model_, PipeName()));
+    const std::string text =
+        sizing::ResultsClipboardText(ReadCalculationContext(model_, PipeName()));
     QGuiApplication::clipboard()->setText(FromUtf8(text));
 }
 

@@ -18,6 +18,7 @@
 #include <string>
 
 #include "sizing/pipe_standards.h"
+#include "sizing/window_pipe.h"
 #include "sizing_sheet_file.h"
 
 class QAction;
@@ -79,14 +80,6 @@ class WindowActions : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    struct ChosenPipe {
-        std::string name;
-        std::string diameter;  // the box's text it was typed as
-        int sensor = -1;       // the sensor type it was typed for
-    };
-    bool StillShown(const ChosenPipe& pipe) const;
-    // Why the diameter box takes no pipe now.
-    QString WhyNoTyping() const;
     QString SuggestedSheetPath(QDate date) const;
 
     TarnvikWindow& window_;
@@ -96,7 +89,7 @@ class WindowActions : public QObject {
     QAction* copyResults_;
     QMenu* menu_ = nullptr;                  // made on first use
     PipeSizesDialog* pipeDialog_ = nullptr;  // made on first use
-    std::optional<ChosenPipe> pipe_;
+    sizing::WindowPipe pipe_;
     SheetFields fields_;  // the last sheet's, offered again
     QString folder_;      // where the last sheet went
     SheetPrompts prompts_;
