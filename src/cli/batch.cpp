@@ -28,12 +28,9 @@ std::string LimitMessage(LineReader::Outcome outcome) {
 
 }  // namespace
 
-std::string BatchLine(std::string_view line, bool& ok) {
-    const sizing::StartedWindow started;
-    return BatchLine(line, started.Dlg(), ok);
-}
+BatchLines::BatchLines() : working_(started_) {}
 
-std::string BatchLine(std::string_view line, const CTarnvikDlg& started, bool& ok) {
+std::string BatchLines::Answer(std::string_view line, bool& ok) {
     ok = false;
     sizing::OptionValues values;
     std::optional<std::string> pipe;
@@ -44,22 +41,25 @@ std::string BatchLine(std::string_view line, const CTarnvikDlg& started, bool& o
         if (std::string problem = TypePipe(*pipe, "", values, pipeName); !problem.empty())
             return ErrorLine(problem);
     }
-    // Each line gets a fresh window: a copy of one started once, so that
-    // the start-up sequence does not run again for every line.
-    sizing::WindowSession session(started);
-    if (auto error = session.Apply(values)) {
+    working_.ResetTo(started_);
+    if (auto error = working_.Apply(values)) {
         error->NamePipe(pipeName);
         return ErrorLine(error->Describe(""));
     }
     ok = true;
     std::string answer;
-    AppendResultsLine(answer, session.Read());
+    AppendResultsLine(answer, working_.Read());
     return answer;
+}
+
+std::string BatchLine(std::string_view line, bool& ok) {
+    BatchLines lines;
+    return lines.Answer(line, ok);
 }
 
 BatchSummary RunBatch(ByteSource& in, std::ostream& out) {
     BatchSummary summary;
-    const sizing::StartedWindow started;
+    BatchLines lines;
     LineReader reader(in, kMaxLineBytes, [&out] { out.flush(); });
     std::string line;
     for (;;) {
@@ -73,7 +73,7 @@ BatchSummary RunBatch(ByteSource& in, std::ostream& out) {
         bool ok = false;
         std::string answer;
         try {
-            answer = outcome == LineReader::Outcome::Line ? BatchLine(line, started.Dlg(), ok)
+            answer = outcome == LineReader::Outcome::Line ? lines.Answer(line, ok)
                                                           : ErrorLine(LimitMessage(outcome));
         } catch (const std::bad_alloc&) {
             ok = false;

@@ -7,19 +7,34 @@
 #include <string_view>
 
 #include "cli/byte_source.h"
-#include "ui/tarnvik_dlg.h"
+#include "sizing/window_session.h"
 
 namespace tarnvik::cli {
 
 // A longer line is answered with an error line and skipped unread.
 inline constexpr std::size_t kMaxLineBytes = 1024 * 1024;
 
-// One input line to one output line: the results object, or
-// {"error": "..."} for a line that fails. Never throws for any input but
-// std::bad_alloc. ok is set false for an error line.
+// Answers batch lines one at a time, each from the same fresh window: one
+// window runs the start-up once, and a working window is reset to it for
+// every line, reusing its storage.
+class BatchLines {
+  public:
+    BatchLines();
+    BatchLines(const BatchLines&) = delete;
+    BatchLines& operator=(const BatchLines&) = delete;
+
+    // One input line to one output line: the results object, or
+    // {"error": "..."} for a line that fails. Never throws for any input
+    // but std::bad_alloc. ok is set false for an error line.
+    std::string Answer(std::string_view line, bool& ok);
+
+  private:
+    sizing::StartedWindow started_;
+    sizing::WindowSession working_;
+};
+
+// One line answered by a BatchLines of its own.
 std::string BatchLine(std::string_view line, bool& ok);
-// The same, starting from a copy of `started`, a window fresh from start-up.
-std::string BatchLine(std::string_view line, const CTarnvikDlg& started, bool& ok);
 
 struct BatchSummary {
     long lines = 0;   // answered

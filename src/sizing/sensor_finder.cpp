@@ -75,6 +75,7 @@ std::vector<FindNote> NoteList(const Notes& notes) {
 
 struct Search {
     const StartedWindow& started;
+    WindowSession& working;  // reset to started for every candidate
     const OptionValues& values;
     const std::vector<std::string>& diameters;
     const std::vector<std::string>& pipes;
@@ -105,8 +106,8 @@ struct Search {
                        " is unknown; known: " + Join(gases);
         }
         if (values[Opt::Cutoff]) {
-            const WindowSession fresh(started);
-            const std::vector<std::string> cutoffs = fresh.Items(id::kCutoffList);
+            working.ResetTo(started);
+            const std::vector<std::string> cutoffs = working.Items(id::kCutoffList);
             if (!Contains(cutoffs, *values[Opt::Cutoff]))
                 return Name(Opt::Cutoff) + " " + Quoted(*values[Opt::Cutoff]) +
                        " is unknown; known: " + Join(cutoffs);
@@ -141,7 +142,7 @@ struct Search {
         };
         for (const RowPlace& place : RowPlaces(s.name, s.sections, diameters, s.ranges, pipes)) {
             FoundRow c;
-            if (auto error = RunRow(started, values, place, c.row, skip)) {
+            if (auto error = RunRow(started, working, values, place, c.row, skip)) {
                 if (error->kind == OptionError::Kind::Rejected) return error;
                 AddNote(leftOut, error->Reason(prefix), s.name);
                 break;
@@ -185,7 +186,8 @@ FindResult FindSensors(const FindRequest& request) {
 
     const StartedWindow started;
     const std::vector<SensorOffer> offers = SurveySensors(started);
-    Search search{started, values, request.diameters, request.pipes, prefix, {}, {}, {}};
+    WindowSession working(started);
+    Search search{started, working, values, request.diameters, request.pipes, prefix, {}, {}, {}};
     if (auto unknown = search.UnknownValue(offers)) return Error(*unknown);
     for (const SensorOffer& s : offers)
         if (auto error = search.Drive(s)) return Error(error->Describe(prefix));

@@ -86,6 +86,11 @@ WindowSession::WindowSession(const CTarnvikDlg& started) : dlg_(started) {
         [this](std::string_view text, std::string_view) { message_.assign(text); });
 }
 
+void WindowSession::ResetTo(const StartedWindow& started) {
+    dlg_.ResetTo(started.Dlg());  // keeps this session's message box hook
+    message_.clear();
+}
+
 std::optional<OptionError> WindowSession::Apply(const OptionValues& values,
                                                 const SkipPolicy& skip) {
     for (const WindowOption& o : WindowOptions()) {

@@ -65,7 +65,7 @@ inline constexpr std::size_t kCutoffVelocityUnit = 8;
 }  // namespace result
 
 // A window that has run its start-up sequence and is never touched: the
-// model every fresh session of a run is made from.
+// model every fresh session of a run is made from or reset to.
 class StartedWindow {
   public:
     StartedWindow();
@@ -88,6 +88,13 @@ class WindowSession {
     explicit WindowSession(const StartedWindow& started) : WindowSession(started.Dlg()) {}
     WindowSession(const WindowSession&) = delete;
     WindowSession& operator=(const WindowSession&) = delete;
+
+    // Makes this the same fresh window again, for drivers that need one per
+    // line or row: the window is reset to the started one by assignment,
+    // which reuses this window's storage, rather than copied or started
+    // anew. Every option is then applied as before, as user actions with
+    // all the recalculations they cause.
+    void ResetTo(const StartedWindow& started);
 
     // Called for an option that fails; true skips it and goes on.
     using SkipPolicy = std::function<bool(const OptionError&)>;

@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "cli/result_output.h"
 
@@ -74,6 +75,37 @@ TEST(BatchLine, EchoedBytesAreRepaired) {
     const std::string answer = BatchLine("\xff", ok);
     EXPECT_EQ(answer.find('\xff'), std::string::npos);
     EXPECT_NE(answer.find("\xef\xbf\xbd"), std::string::npos);  // U+FFFD
+}
+
+// One working window answers every line; whatever the line before it did
+// (another type, conditions, a message box, an error half-way through
+// the options), each answer must be the one a fresh window gives.
+TEST(BatchLines, EachLineAsOnAFreshWindowWhateverCameBefore) {
+    const std::vector<std::string> lines = {
+        R"({"sensor":"QA70","unit":"kg/h","process-pressure":"7","flow-type":"fad"})",
+        R"({"sensor":"QA90","gas":"Others","gas-constant":"300","cutoff":"30"})",
+        R"({"sensor":"QA30","reference":"custom","reference-temperature":"15"})",
+        R"({"sensor":"QA70","process-pressure":"-1.5"})",
+        R"({"sensor":"QA70","process-humidity":"80","unit":"t/h"})",
+        R"({"sensor":"QA20-V","section":"DN32"})",
+        R"({"sensor":"QA40","section":"DN50","range":"S","unit":"cfm"})",
+        R"({"sensor":"QA30","pipe":"NPS 2 Sch 40","gas":"CO2"})",
+        R"({})",
+    };
+    std::vector<std::string> fresh;
+    for (const std::string& line : lines) {
+        bool ok = false;
+        fresh.push_back(BatchLine(line, ok));
+    }
+    BatchLines reused;
+    for (std::size_t before = 0; before < lines.size(); ++before) {
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            SCOPED_TRACE("line " + std::to_string(i) + " after line " + std::to_string(before));
+            bool ok = false;
+            reused.Answer(lines[before], ok);
+            EXPECT_EQ(reused.Answer(lines[i], ok), fresh[i]);
+        }
+    }
 }
 
 TEST(RunBatch, OneOutputLinePerInputLineAndCountsFailures) {
