@@ -6,7 +6,7 @@
 #
 #   completion-test.sh TARNVIK_CALC COMPLETION_FILE
 set -uo pipefail
-calc=$1
+calc=$(realpath "$1")
 # shellcheck source=/dev/null
 source "$2"
 # shellcheck source=SCRIPTDIR/help-options.sh
@@ -14,10 +14,21 @@ source "$(dirname "$0")/help-options.sh"
 
 failed=0
 
-# Completes the words (the last is the one being typed); the candidates,
-# one a line.
+# The completion reads the pipe table from the program it completes.
+# shellcheck disable=SC2317 # called by the completion
+tarnvik-calc() { "$calc" "$@"; }
+
+# File names are completed in a folder of known files.
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+cd "$scratch" || exit 1
+touch 'old sheet.html' notes.txt
+
+# Completes the words (the last is the one being typed) of the program
+# $program; the candidates, one a line.
+program=tarnvik-calc
 complete_words() {
-    COMP_WORDS=(tarnvik-calc "$@")
+    COMP_WORDS=("$program" "$@")
     COMP_CWORD=$((${#COMP_WORDS[@]} - 1))
     COMPREPLY=()
     _tarnvik_calc
@@ -34,7 +45,7 @@ cases=(
     "sensor_after_equals  | --sensor = QA70 --unit t          | t/h"
     "unit_after_equals    | --unit = kg/m                     | kg/min"
     "subcommand_fi        | fi                                | find"
-    "subcommands          | ''                                | table find"
+    "subcommands          | ''                                | table find pipes sheet"
     "section_of_qa10      | --section DN3                     | DN32"
     "section_of_qa20_v    | --sensor QA20-V --section ''      | DN8 DN15 DN20 DN25"
     "section_any_case     | --sensor qa80 --section dn6       | DN65"
@@ -47,7 +58,7 @@ cases=(
     "text_has_no_values   | --sensor QA30 --diameter ''       | "
     "flow_types           | --flow-type ''                    | flow actual fad dry"
     "last_sensor_counts   | --sensor QA70 --sensor QA10 --unit lb | "
-    "table_options        | table --s                         | --sensor"
+    "table_options        | table --s                         | --sensor --svg"
     "table_sensor_value   | table --sensor QA4                | QA40"
     "table_units_follow   | table --sensor QA90 --unit t      | t/h"
     "find_has_no_sensor   | find --se                         | "
@@ -55,6 +66,28 @@ cases=(
     "find_options         | find --m                          | --min-flow --max-flow"
     "value_not_subcommand | --gas find                        | "
     "after_subcommand     | table ''                          | "
+    "subcommand_p         | p                                 | pipes"
+    "pipes_options        | pipes --s                         | --standard"
+    "sheet_options        | sheet --cu                        | --customer --cutoff"
+    "title_not_subcommand | sheet --title find --cu           | --customer --cutoff"
+    "output_not_subcommand | sheet -o find --cu               | --customer --cutoff"
+    "pipe_escaped_prefix  | --sensor QA30 --pipe 'NPS\\ 2\\ Sch\\ 4' | 'NPS\\ 2\\ Sch\\ 40' 'NPS\\ 2\\ Sch\\ 40S'"
+    "pipe_first_word      | --sensor QA90 --pipe en           | 'EN\\ 10255-M\\ DN8' 'EN\\ 10255-M\\ DN10' 'EN\\ 10255-M\\ DN15' 'EN\\ 10255-M\\ DN20' 'EN\\ 10255-M\\ DN25' 'EN\\ 10255-M\\ DN32' 'EN\\ 10255-M\\ DN40' 'EN\\ 10255-M\\ DN50' 'EN\\ 10255-M\\ DN65' 'EN\\ 10255-M\\ DN80' 'EN\\ 10255-M\\ DN100' 'EN\\ 10255-M\\ DN125' 'EN\\ 10255-M\\ DN150' 'EN\\ 10255-H\\ DN8' 'EN\\ 10255-H\\ DN10' 'EN\\ 10255-H\\ DN15' 'EN\\ 10255-H\\ DN20' 'EN\\ 10255-H\\ DN25' 'EN\\ 10255-H\\ DN32' 'EN\\ 10255-H\\ DN40' 'EN\\ 10255-H\\ DN50' 'EN\\ 10255-H\\ DN65' 'EN\\ 10255-H\\ DN80' 'EN\\ 10255-H\\ DN100' 'EN\\ 10255-H\\ DN125' 'EN\\ 10255-H\\ DN150'"
+    "pipe_any_case        | --sensor QA30 --pipe 'nps\\ 12\\ x' | 'NPS\\ 12\\ XS'"
+    "pipe_open_double     | --sensor QA30 --pipe '\"nps 1/4 sch 4' | 'NPS 1/4 Sch 40' 'NPS 1/4 Sch 40S'"
+    "pipe_open_single     | --sensor QA30 --pipe \"'NPS 1/2 Sch 8\" | 'NPS 1/2 Sch 80' 'NPS 1/2 Sch 80S'"
+    "pipe_half_quoted     | --sensor QA30 --pipe 'NPS\\ 1/2\\ \"Sch 8' | 'Sch 80' 'Sch 80S'"
+    "pipe_after_equals    | --sensor QA30 --pipe = 'NPS\\ 3\\ Sch\\ 40' | 'NPS\\ 3\\ Sch\\ 40' 'NPS\\ 3\\ Sch\\ 40S'"
+    "pipe_before_sensor   | --pipe 'NPS\\ 3\\ Sch\\ 40S'   | 'NPS\\ 3\\ Sch\\ 40S'"
+    "pipe_type_with_sections | --sensor QA40 --pipe ''           | "
+    "pipe_in_table        | table --sensor QA70 --pipe 'NPS\\ 3\\ Sch\\ 40S' | 'NPS\\ 3\\ Sch\\ 40S'"
+    "pipe_in_find         | find --diameter 50 --pipe 'NPS\\ 3\\ Sch\\ 40S' | 'NPS\\ 3\\ Sch\\ 40S'"
+    "pipe_in_sheet        | sheet --sensor QA50 --pipe 'NPS\\ 3\\ Sch\\ 40S' | 'NPS\\ 3\\ Sch\\ 40S'"
+    "standards            | pipes --standard ''               | 'EN\\ 10255' 'ASME\\ B36.10M' 'ASME\\ B36.19M'"
+    "standard_prefix      | pipes --standard 'asme\\ b36.1'  | 'ASME\\ B36.10M' 'ASME\\ B36.19M'"
+    "output_files         | sheet -o o                        | 'old sheet.html'"
+    "output_escaped       | sheet --output 'old\\ s'         | 'old sheet.html'"
+    "output_after_equals  | sheet --output = n                | notes.txt"
 )
 
 for row in "${cases[@]}"; do
@@ -70,6 +103,27 @@ for row in "${cases[@]}"; do
         failed=1
     fi
 done
+
+# A pipe name with quotes, a blank, a backslash and a dollar, from a
+# program whose table has one: whether the user has opened a quote or not,
+# what is inserted must read back as the name, with no expansion.
+# shellcheck disable=SC2016 # the dollar is part of the name
+odd_name='2" it'"'"'s \ $x'
+# shellcheck disable=SC2317,SC2016 # called by the completion; a literal dollar
+quoting-calc() {
+    printf '[\n  {\n    "standard": "Odd",\n    "pipe": "%s"\n  }\n]\n' '2\" it'"'"'s \\ $x'
+}
+program=quoting-calc
+for open in '' '"' "'"; do
+    inserted=$(complete_words --sensor QA30 --pipe "${open}2")
+    read_back=''
+    [[ $inserted == *$'\n'* ]] || eval "read_back=$open$inserted$open"
+    if [[ $read_back != "$odd_name" ]]; then
+        echo "FAIL: after --pipe ${open}2 the completion inserts [$inserted], read back as [$read_back]" >&2
+        failed=1
+    fi
+done
+program=tarnvik-calc
 
 contains() { grep -qxF -- "$2" <<<"$1"; }
 

@@ -71,9 +71,13 @@ examples=$(sed -n '/^\.SH EXAMPLES/,/^\.SH /p' "$mandir/tarnvik-calc.1" |
          block && /\\$/ { sub(/\\$/, ""); text = text $0; next }
          block { print text $0; text = "" }')
 [[ -n $examples ]] || fail "tarnvik-calc(1) has no examples"
+# The files the examples write go to a folder of their own.
+calc=$(realpath "$calc")
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
 while IFS= read -r command; do
     # shellcheck disable=SC2317 # called by the example
-    output=$(tarnvik-calc() { "$calc" "$@"; }; eval "$command" 2>&1) ||
+    output=$(cd "$scratch" && tarnvik-calc() { "$calc" "$@"; } && eval "$command" 2>&1) ||
         fail "the example of tarnvik-calc(1) fails: $command"$'\n'"$output"
 done <<<"$examples"
 
