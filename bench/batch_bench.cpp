@@ -31,7 +31,8 @@ constexpr std::array<std::string_view, 4> kLines = {
 std::string AnswerWithCopy(std::string_view line, const sizing::StartedWindow& started) {
     sizing::OptionValues values;
     std::optional<std::string> pipe;
-    if (std::string problem = cli::ReadBatchOptions(line, values, pipe); !problem.empty())
+    bool asTyped = false;
+    if (std::string problem = cli::ReadBatchOptions(line, values, pipe, asTyped); !problem.empty())
         return problem;
     sizing::WindowSession session(started);
     if (auto error = session.Apply(values)) return error->Describe("");

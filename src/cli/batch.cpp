@@ -6,6 +6,7 @@
 #include "cli/line_reader.h"
 #include "cli/pipe_option.h"
 #include "cli/result_output.h"
+#include "sizing/typed_values.h"
 #include "sizing/window_session.h"
 
 namespace tarnvik::cli {
@@ -18,6 +19,8 @@ std::string ErrorLine(const std::string& message) {
     return DumpLine(object);
 }
 
+constexpr std::string_view kAsTypedKey = "\"as-typed\": true";
+
 static_assert(kMaxLineBytes == 1024 * 1024, "the message names the limit in MiB");
 
 std::string LimitMessage(LineReader::Outcome outcome) {
@@ -28,14 +31,20 @@ std::string LimitMessage(LineReader::Outcome outcome) {
 
 }  // namespace
 
-BatchLines::BatchLines() : working_(started_) {}
+BatchLines::BatchLines(bool asTyped) : asTyped_(asTyped), working_(started_) {}
 
 std::string BatchLines::Answer(std::string_view line, bool& ok) {
     ok = false;
     sizing::OptionValues values;
     std::optional<std::string> pipe;
-    if (std::string problem = ReadBatchOptions(line, values, pipe); !problem.empty())
+    bool asTyped = asTyped_;
+    if (std::string problem = ReadBatchOptions(line, values, pipe, asTyped); !problem.empty())
         return ErrorLine(problem);
+    if (!asTyped) {
+        const std::string problem =
+            sizing::TypedValuesProblem(values, {.optionPrefix = "", .asTyped = kAsTypedKey});
+        if (!problem.empty()) return ErrorLine(problem);
+    }
     std::string pipeName;
     if (pipe) {
         if (std::string problem = TypePipe(*pipe, "", values, pipeName); !problem.empty())
@@ -57,9 +66,9 @@ std::string BatchLine(std::string_view line, bool& ok) {
     return lines.Answer(line, ok);
 }
 
-BatchSummary RunBatch(ByteSource& in, std::ostream& out) {
+BatchSummary RunBatch(ByteSource& in, std::ostream& out, bool asTyped) {
     BatchSummary summary;
-    BatchLines lines;
+    BatchLines lines(asTyped);
     LineReader reader(in, kMaxLineBytes, [&out] { out.flush(); });
     std::string line;
     for (;;) {

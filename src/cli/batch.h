@@ -19,7 +19,9 @@ inline constexpr std::size_t kMaxLineBytes = 1024 * 1024;
 // every line, reusing its storage.
 class BatchLines {
   public:
-    BatchLines();
+    // asTyped types every value as it is, as if each line had
+    // "as-typed": true; otherwise a line chooses for itself.
+    explicit BatchLines(bool asTyped = false);
     BatchLines(const BatchLines&) = delete;
     BatchLines& operator=(const BatchLines&) = delete;
 
@@ -29,6 +31,7 @@ class BatchLines {
     std::string Answer(std::string_view line, bool& ok);
 
   private:
+    bool asTyped_;
     sizing::StartedWindow started_;
     sizing::WindowSession working_;
 };
@@ -48,6 +51,6 @@ struct BatchSummary {
 // Answers every line of in, each from a fresh window, until the input
 // ends, cannot be read, or out fails. out is flushed before every read
 // of in, so that a program feeding lines one by one gets its answers.
-BatchSummary RunBatch(ByteSource& in, std::ostream& out);
+BatchSummary RunBatch(ByteSource& in, std::ostream& out, bool asTyped = false);
 
 }  // namespace tarnvik::cli

@@ -17,6 +17,7 @@
 #include "cli/result_output.h"
 #include "cli/sheet_command.h"
 #include "cli/table_command.h"
+#include "sizing/typed_values.h"
 #include "sizing/window_options.h"
 #include "sizing/window_session.h"
 
@@ -38,12 +39,15 @@ constexpr const char* kName = "tarnvik-calc";
 
 constexpr const char* kFooter =
     R"(Options are applied to a fresh window as user actions in the order listed
-above, whatever their order on the command line. A TEXT is used as typed
-into its box, e.g. --diameter 12,5.
+above, whatever their order on the command line. A TEXT is typed into its
+box and must be a number the window reads whole: a decimal point, and a
+decimal comma only in --diameter (12,5). 7,5 or 7bar, which the window
+would read as 7, are refused unless --as-typed is given.
 
 --batch reads JSON Lines from stdin, one object per line whose keys are the
-option names without dashes and whose values are strings, e.g.
-  {"sensor":"QA70","unit":"kg/h","process-pressure":"7"}
+option names without dashes and whose values are strings or numbers, e.g.
+  {"sensor":"QA70","unit":"kg/h","process-pressure":7}
+A line may hold "as-typed": true; --as-typed applies to every line.
 and writes one line per input line: the --json object or {"error": "..."}.
 A line longer than 1 MiB, or JSON nested deeper than 100 levels, gets an
 error line and is skipped.
@@ -117,6 +121,29 @@ int UsageError(std::ostream& err, const std::string& message) {
     return kExitUsage;
 }
 
+constexpr const char* kAsTypedHelp =
+    "type each TEXT into its box as it is, even where the window reads it only in part "
+    "(7,5 as 7) or not at all";
+
+// --as-typed on one (sub)command: without it, a TEXT the window would not
+// read whole is refused.
+class AsTypedOption {
+  public:
+    void Add(CLI::App& app) { app.add_flag("--as-typed", asTyped_, kAsTypedHelp); }
+    bool Given() const { return asTyped_; }
+    // The message for the first value the window would not read whole;
+    // empty when there is none or --as-typed was given.
+    std::string Problem(const OptionValues& values,
+                        const std::vector<std::string>& diameters = {}) const {
+        if (asTyped_) return "";
+        return sizing::TypedValuesProblem(values, {.optionPrefix = "--", .asTyped = "--as-typed"},
+                                          diameters);
+    }
+
+  private:
+    bool asTyped_ = false;
+};
+
 int RunWindow(OptionValues values, const std::optional<std::string>& pipe, bool json,
               std::ostream& out, std::ostream& err) {
     sizing::WindowSession session;
@@ -131,8 +158,8 @@ int RunWindow(OptionValues values, const std::optional<std::string>& pipe, bool 
     return kExitOk;
 }
 
-int RunBatchMode(ByteSource& in, std::ostream& out, std::ostream& err) {
-    const BatchSummary summary = RunBatch(in, out);
+int RunBatchMode(ByteSource& in, std::ostream& out, std::ostream& err, bool asTyped) {
+    const BatchSummary summary = RunBatch(in, out, asTyped);
     if (summary.outputFailed) return kExitSomeFailed;  // reported with every mode's output
     if (!summary.readError.empty())
         err << kName << ": cannot read line " << summary.lines + 1
@@ -155,6 +182,8 @@ int RunMode(int argc, const char* const* argv, ByteSource& in, std::ostream& out
     window.Add(app, {});
     PipeOption pipe;
     pipe.Add(app, false);
+    AsTypedOption asTyped;
+    asTyped.Add(app);
     bool json = false;
     bool batch = false;
     bool list = false;
@@ -168,6 +197,8 @@ int RunMode(int argc, const char* const* argv, ByteSource& in, std::ostream& out
     tableWindow.Add(*tableCommand, {Opt::Section, Opt::Range}, true);
     PipeOption tablePipes;
     tablePipes.Add(*tableCommand, true);
+    AsTypedOption tableAsTyped;
+    tableAsTyped.Add(*tableCommand);
     TableFormat tableFormat = TableFormat::Text;
     CLI::Option* tableCsv = tableCommand->add_flag_callback(
         "--csv", [&] { tableFormat = TableFormat::Csv; },
@@ -191,6 +222,8 @@ int RunMode(int argc, const char* const* argv, ByteSource& in, std::ostream& out
     findWindow.Add(*findCommand, {Opt::Sensor, Opt::Section, Opt::Range}, true);
     PipeOption findPipes;
     findPipes.Add(*findCommand, true);
+    AsTypedOption findAsTyped;
+    findAsTyped.Add(*findCommand);
     std::string minFlow;
     std::string maxFlow;
     findCommand->add_option("--min-flow", minFlow, "smallest flow to measure, in --unit")
@@ -220,6 +253,8 @@ int RunMode(int argc, const char* const* argv, ByteSource& in, std::ostream& out
     sheetWindow.Add(sheetApp, {});
     PipeOption sheetPipe;
     sheetPipe.Add(sheetApp, false);
+    AsTypedOption sheetAsTyped;
+    sheetAsTyped.Add(sheetApp);
 
     try {
         app.parse(argc, argv);
@@ -230,7 +265,7 @@ int RunMode(int argc, const char* const* argv, ByteSource& in, std::ostream& out
     const bool subcommand = tableCommand->parsed() || findCommand->parsed() ||
                             pipesCommand.Parsed() || sheetCommand.Parsed();
     const bool windowGiven = window.AnyGiven() || pipe.Given();
-    if (subcommand && (windowGiven || json || batch || list))
+    if (subcommand && (windowGiven || json || batch || list || asTyped.Given()))
         return UsageError(err, "options of the calculator go after the subcommand name");
     if (tableCommand->parsed() || findCommand->parsed()) {
         DiameterList diameters;
@@ -238,25 +273,36 @@ int RunMode(int argc, const char* const* argv, ByteSource& in, std::ostream& out
         const std::string e = table ? tablePipes.Merge(tableWindow.Diameters(), diameters)
                                     : findPipes.Merge(findWindow.Diameters(), diameters);
         if (!e.empty()) return UsageError(err, (table ? "" : "find: ") + e);
+        const AsTypedOption& typed = table ? tableAsTyped : findAsTyped;
+        const OptionValues& given = table ? tableWindow.Values() : findWindow.Values();
+        if (std::string problem =
+                typed.Problem(given, table ? tableWindow.Diameters() : findWindow.Diameters());
+            !problem.empty())
+            return UsageError(err, (table ? "" : "find: ") + problem);
         if (table) return RunTableCommand(tableWindow.Values(), diameters, tableFormat, out, err);
         return RunFindCommand(findWindow.Values(), diameters, minFlow, maxFlow, findFormat, out,
                               err);
     }
     if (pipesCommand.Parsed()) return pipesCommand.Run(out, err);
     if (sheetCommand.Parsed()) {
+        if (std::string problem = sheetAsTyped.Problem(sheetWindow.Values()); !problem.empty())
+            return UsageError(err, problem);
         return sheetCommand.Run(sheetWindow.Values(), sheetPipe.Name(),
                                 std::getenv("SOURCE_DATE_EPOCH"), out, err);
     }
     if (list) {
-        if (windowGiven || json || batch) return UsageError(err, "--list takes no options");
+        if (windowGiven || json || batch || asTyped.Given())
+            return UsageError(err, "--list takes no options");
         PrintCatalogue(out);
         return kExitOk;
     }
     if (batch) {
         if (windowGiven)
             return UsageError(err, "--batch takes its options from the input lines only");
-        return RunBatchMode(in, out, err);
+        return RunBatchMode(in, out, err, asTyped.Given());
     }
+    if (std::string problem = asTyped.Problem(window.Values()); !problem.empty())
+        return UsageError(err, problem);
     return RunWindow(window.Values(), pipe.Name(), json, out, err);
 }
 

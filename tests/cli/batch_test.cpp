@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "../locale_guard.h"
+#include "cli/batch_options.h"
 #include "cli/result_output.h"
 
 namespace tarnvik::cli {
@@ -106,6 +108,40 @@ TEST(BatchLines, EachLineAsOnAFreshWindowWhateverCameBefore) {
             EXPECT_EQ(reused.Answer(lines[i], ok), fresh[i]);
         }
     }
+}
+
+// A number is the text it is written as, not a value formatted anew:
+// "7.50" stays 7.50, and an exponent stays an exponent.
+TEST(ReadBatchOptions, NumbersAreTheirTextAsWritten) {
+    sizing::OptionValues values;
+    std::optional<std::string> pipe;
+    bool asTyped = false;
+    EXPECT_EQ(
+        ReadBatchOptions(R"({"process-pressure":7.50,"process-temperature":-12,"diameter":1E2,)"
+                         R"("cutoff":30,"inlet-pressure":18446744073709551616,"as-typed":true})",
+                         values, pipe, asTyped),
+        "");
+    EXPECT_EQ(values[sizing::Opt::ProcessPressure], "7.50");
+    EXPECT_EQ(values[sizing::Opt::ProcessTemperature], "-12");
+    EXPECT_EQ(values[sizing::Opt::Diameter], "1E2");
+    EXPECT_EQ(values[sizing::Opt::Cutoff], "30");
+    EXPECT_EQ(values[sizing::Opt::InletPressure], "18446744073709551616");
+    EXPECT_TRUE(asTyped);
+}
+
+// The JSON parser reads numbers in the process locale and hands over its
+// text with that locale's decimal point.
+TEST(ReadBatchOptions, NumbersKeepTheirPointInADecimalCommaLocale) {
+    testing_support::LocaleGuard guard(testing_support::kDecimalCommaLocale);
+    if (!guard.ok()) GTEST_SKIP() << "locale de_DE.UTF-8 is not installed";
+    sizing::OptionValues values;
+    std::optional<std::string> pipe;
+    bool asTyped = false;
+    EXPECT_EQ(
+        ReadBatchOptions(R"({"process-pressure":7.50,"diameter":1.5e-1})", values, pipe, asTyped),
+        "");
+    EXPECT_EQ(values[sizing::Opt::ProcessPressure], "7.50");
+    EXPECT_EQ(values[sizing::Opt::Diameter], "1.5e-1");
 }
 
 TEST(RunBatch, OneOutputLinePerInputLineAndCountsFailures) {
