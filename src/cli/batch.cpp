@@ -6,6 +6,7 @@
 #include "cli/line_reader.h"
 #include "cli/pipe_option.h"
 #include "cli/result_output.h"
+#include "sizing/option_names.h"
 #include "sizing/typed_values.h"
 #include "sizing/window_session.h"
 
@@ -39,6 +40,8 @@ std::string BatchLines::Answer(std::string_view line, bool& ok) {
     std::optional<std::string> pipe;
     bool asTyped = asTyped_;
     if (std::string problem = ReadBatchOptions(line, values, pipe, asTyped); !problem.empty())
+        return ErrorLine(problem);
+    if (std::string problem = sizing::CanonicalNames(values, ""); !problem.empty())
         return ErrorLine(problem);
     if (!asTyped) {
         const std::string problem =

@@ -17,6 +17,7 @@
 #include "cli/result_output.h"
 #include "cli/sheet_command.h"
 #include "cli/table_command.h"
+#include "sizing/option_names.h"
 #include "sizing/typed_values.h"
 #include "sizing/window_options.h"
 #include "sizing/window_session.h"
@@ -131,10 +132,13 @@ class AsTypedOption {
   public:
     void Add(CLI::App& app) { app.add_flag("--as-typed", asTyped_, kAsTypedHelp); }
     bool Given() const { return asTyped_; }
-    // The message for the first value the window would not read whole;
-    // empty when there is none or --as-typed was given.
-    std::string Problem(const OptionValues& values,
+    // Spells the names in values as the window does; the message for a
+    // unit text that contradicts --reference, or for the first value the
+    // window would not read whole (unless --as-typed was given).
+    std::string Prepare(OptionValues& values,
                         const std::vector<std::string>& diameters = {}) const {
+        if (std::string problem = sizing::CanonicalNames(values, "--"); !problem.empty())
+            return problem;
         if (asTyped_) return "";
         return sizing::TypedValuesProblem(values, {.optionPrefix = "--", .asTyped = "--as-typed"},
                                           diameters);
@@ -274,21 +278,21 @@ int RunMode(int argc, const char* const* argv, ByteSource& in, std::ostream& out
                                     : findPipes.Merge(findWindow.Diameters(), diameters);
         if (!e.empty()) return UsageError(err, (table ? "" : "find: ") + e);
         const AsTypedOption& typed = table ? tableAsTyped : findAsTyped;
-        const OptionValues& given = table ? tableWindow.Values() : findWindow.Values();
+        OptionValues given = table ? tableWindow.Values() : findWindow.Values();
         if (std::string problem =
-                typed.Problem(given, table ? tableWindow.Diameters() : findWindow.Diameters());
+                typed.Prepare(given, table ? tableWindow.Diameters() : findWindow.Diameters());
             !problem.empty())
             return UsageError(err, (table ? "" : "find: ") + problem);
-        if (table) return RunTableCommand(tableWindow.Values(), diameters, tableFormat, out, err);
-        return RunFindCommand(findWindow.Values(), diameters, minFlow, maxFlow, findFormat, out,
-                              err);
+        if (table) return RunTableCommand(given, diameters, tableFormat, out, err);
+        return RunFindCommand(given, diameters, minFlow, maxFlow, findFormat, out, err);
     }
     if (pipesCommand.Parsed()) return pipesCommand.Run(out, err);
     if (sheetCommand.Parsed()) {
-        if (std::string problem = sheetAsTyped.Problem(sheetWindow.Values()); !problem.empty())
+        OptionValues given = sheetWindow.Values();
+        if (std::string problem = sheetAsTyped.Prepare(given); !problem.empty())
             return UsageError(err, problem);
-        return sheetCommand.Run(sheetWindow.Values(), sheetPipe.Name(),
-                                std::getenv("SOURCE_DATE_EPOCH"), out, err);
+        return sheetCommand.Run(given, sheetPipe.Name(), std::getenv("SOURCE_DATE_EPOCH"), out,
+                                err);
     }
     if (list) {
         if (windowGiven || json || batch || asTyped.Given())
@@ -301,9 +305,10 @@ int RunMode(int argc, const char* const* argv, ByteSource& in, std::ostream& out
             return UsageError(err, "--batch takes its options from the input lines only");
         return RunBatchMode(in, out, err, asTyped.Given());
     }
-    if (std::string problem = asTyped.Problem(window.Values()); !problem.empty())
+    OptionValues given = window.Values();
+    if (std::string problem = asTyped.Prepare(given); !problem.empty())
         return UsageError(err, problem);
-    return RunWindow(window.Values(), pipe.Name(), json, out, err);
+    return RunWindow(given, pipe.Name(), json, out, err);
 }
 
 }  // namespace

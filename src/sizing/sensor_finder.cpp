@@ -129,7 +129,10 @@ struct Search {
             return std::nullopt;
         }
         if (s.FreeDiameter() && diameters.empty()) {
-            AddNote(leftOut, "free diameter: give " + Name(Opt::Diameter) + " to include", s.name);
+            AddNote(
+                leftOut,
+                "free diameter: give " + Name(Opt::Diameter) + " or " + prefix + "pipe to include",
+                s.name);
             return std::nullopt;
         }
         const auto skip = [&](const OptionError& e) {

@@ -32,6 +32,13 @@ struct OptionError {
     // another one: "pipe" for a diameter typed from a pipe's name. value
     // is then what the user gave for it, so the message names their input.
     std::string givenAs{};
+    // For a value not offered: the available value nearest to it, when it
+    // looks like a slip ("QA10" for "QA100"); else empty.
+    std::string nearest{};
+    // For a diameter on a type built into measuring sections: its
+    // sections with their inner diameters, "DN15 (16.1 mm), ..."; else
+    // empty.
+    std::string sections{};
 
     // For the diameter typed from a pipe's name: the error names the pipe.
     // Errors of other options, and an empty name, are left as they are.
@@ -116,6 +123,7 @@ class WindowSession {
     std::optional<OptionError> Fail(Opt opt, std::string_view value, OptionError::Kind kind);
     std::vector<std::string> Available(Opt opt) const;
     std::string Context() const;
+    std::string Sections() const;
 
     CTarnvikDlg dlg_;
     std::string message_;  // the last message box shown, if any
