@@ -61,6 +61,11 @@ std::string BatchLines::Answer(std::string_view line, bool& ok) {
     ok = true;
     std::string answer;
     AppendResultsLine(answer, working_.Read());
+    // The inputs go in last, so that today's keys keep their places.
+    answer.pop_back();
+    answer += ",\"inputs\":";
+    answer += DumpLine(InputsJson(ReadCalculationContext(working_.Window(), pipeName)));
+    answer += '}';
     return answer;
 }
 

@@ -154,10 +154,12 @@ int RunWindow(OptionValues values, const std::optional<std::string>& pipe, bool 
     std::string pipeName;
     if (std::string e = ApplyWithPipe(session, values, pipe, pipeName); !e.empty())
         return UsageError(err, e);
+    const CalculationContext context = ReadCalculationContext(session.Window(), pipeName);
     if (json) {
-        out << DumpLine(ResultsJson(session.Read())) << '\n';
+        out << DumpLine(ResultsWithInputsJson(session.Read(), context)) << '\n';
     } else {
         PrintResultsTable(out, session.Read());
+        PrintInputs(out, context);
     }
     return kExitOk;
 }

@@ -11,6 +11,18 @@ Json ResultsJson(const sizing::Results& results) {
     return object;
 }
 
+Json InputsJson(const CalculationContext& context) {
+    Json inputs = Json::object();
+    for (const ContextEntry& e : context.inputs) inputs[e.key] = e.value;
+    return inputs;
+}
+
+Json ResultsWithInputsJson(const sizing::Results& results, const CalculationContext& context) {
+    Json object = ResultsJson(results);
+    object["inputs"] = InputsJson(context);
+    return object;
+}
+
 namespace {
 
 // Printable ASCII other than the quote and the backslash is written as it
@@ -97,6 +109,14 @@ void PrintResultsTable(std::ostream& out, const sizing::Results& r) {
     table.AddRow({"Max. velocity", r[kMaxVelocity], r[kVelocityUnit]});
     table.AddRow({"Cut-off velocity", r[kCutoffVelocity], r[kCutoffVelocityUnit]});
     table.Print(out);
+}
+
+void PrintInputs(std::ostream& out, const CalculationContext& context) {
+    using A = TextTable::Align;
+    TextTable table({A::Left, A::Left});
+    for (const ContextEntry& e : context.inputs) table.AddRow({e.label, e.shown});
+    out << "\nCalculated for:\n";
+    table.Print(out, "  ");
 }
 
 }  // namespace tarnvik::cli

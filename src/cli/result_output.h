@@ -7,6 +7,7 @@
 
 #include "sizing/sizing_row.h"
 #include "sizing/window_session.h"
+#include "ui/calculation_context.h"
 
 namespace tarnvik::cli {
 
@@ -14,6 +15,11 @@ using Json = nlohmann::ordered_json;
 
 // Keys in the order of ResultBoxes(); every value is a box's text.
 Json ResultsJson(const sizing::Results& results);
+// The inputs of a calculation by option name, as the window shows them:
+// the value of "inputs" beside the result keys.
+Json InputsJson(const CalculationContext& context);
+// ResultsJson with "inputs" added after today's keys.
+Json ResultsWithInputsJson(const sizing::Results& results, const CalculationContext& context);
 // The same object written straight into a line, without building it:
 // byte for byte what DumpLine(ResultsJson(results)) gives.
 void AppendResultsLine(std::string& line, const sizing::Results& results);
@@ -35,5 +41,8 @@ std::string DumpPretty(const Json& value);
 
 // An aligned table: label, value, unit text.
 void PrintResultsTable(std::ostream& out, const sizing::Results& results);
+// The inputs that made the results, after a blank line: label and value
+// as the window shows them.
+void PrintInputs(std::ostream& out, const CalculationContext& context);
 
 }  // namespace tarnvik::cli

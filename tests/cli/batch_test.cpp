@@ -37,8 +37,9 @@ TEST_P(BatchLineTest, AnswersWithOneValidJsonObject) {
     const nlohmann::json parsed = nlohmann::json::parse(answer);
     ASSERT_TRUE(parsed.is_object());
     if (GetParam().ok) {
-        EXPECT_EQ(parsed.size(), 9u);
+        EXPECT_EQ(parsed.size(), 10u);
         EXPECT_FALSE(parsed.contains("error"));
+        EXPECT_TRUE(parsed["inputs"].is_object());
     } else {
         ASSERT_EQ(parsed.size(), 1u);
         EXPECT_TRUE(parsed["error"].is_string());
