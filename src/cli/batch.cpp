@@ -34,31 +34,35 @@ std::string LimitMessage(LineReader::Outcome outcome) {
 
 BatchLines::BatchLines(bool asTyped) : asTyped_(asTyped), working_(started_) {}
 
-std::string BatchLines::Answer(std::string_view line, bool& ok) {
-    ok = false;
+std::string BatchLines::Run(std::string_view line, std::string& pipeName) {
     sizing::OptionValues values;
     std::optional<std::string> pipe;
     bool asTyped = asTyped_;
     if (std::string problem = ReadBatchOptions(line, values, pipe, asTyped); !problem.empty())
-        return ErrorLine(problem);
-    if (std::string problem = sizing::CanonicalNames(values, ""); !problem.empty())
-        return ErrorLine(problem);
+        return problem;
+    if (std::string problem = sizing::CanonicalNames(values, ""); !problem.empty()) return problem;
     if (!asTyped) {
-        const std::string problem =
+        std::string problem =
             sizing::TypedValuesProblem(values, {.optionPrefix = "", .asTyped = kAsTypedKey});
-        if (!problem.empty()) return ErrorLine(problem);
+        if (!problem.empty()) return problem;
     }
-    std::string pipeName;
     if (pipe) {
         if (std::string problem = TypePipe(*pipe, "", values, pipeName); !problem.empty())
-            return ErrorLine(problem);
+            return problem;
     }
     working_.ResetTo(started_);
     if (auto error = working_.Apply(values)) {
         error->NamePipe(pipeName);
-        return ErrorLine(error->Describe(""));
+        return error->Describe("");
     }
-    ok = true;
+    return "";
+}
+
+std::string BatchLines::Answer(std::string_view line, bool& ok) {
+    std::string pipeName;
+    const std::string problem = Run(line, pipeName);
+    ok = problem.empty();
+    if (!ok) return ErrorLine(problem);
     std::string answer;
     AppendResultsLine(answer, working_.Read());
     // The inputs go in last, so that today's keys keep their places.
@@ -69,14 +73,30 @@ std::string BatchLines::Answer(std::string_view line, bool& ok) {
     return answer;
 }
 
+std::string BatchLines::AnswerCsv(std::string_view line, bool& ok, const CsvStyle& style) {
+    std::string pipeName;
+    const std::string problem = Run(line, pipeName);
+    ok = problem.empty();
+    if (!ok) return CsvLine(CalculationRecord(nullptr, nullptr, true, problem), false, style);
+    const sizing::Results results = working_.Read();
+    const CalculationContext context = ReadCalculationContext(working_.Window(), pipeName);
+    return CsvLine(CalculationRecord(&results, &context, true), false, style);
+}
+
 std::string BatchLine(std::string_view line, bool& ok) {
     BatchLines lines;
     return lines.Answer(line, ok);
 }
 
-BatchSummary RunBatch(ByteSource& in, std::ostream& out, bool asTyped) {
+BatchSummary RunBatch(ByteSource& in, std::ostream& out, bool asTyped, const CsvStyle* csv) {
     BatchSummary summary;
     BatchLines lines(asTyped);
+    const auto errorLine = [csv](const std::string& message) {
+        return csv ? CsvLine(CalculationRecord(nullptr, nullptr, true, message), false, *csv)
+                   : ErrorLine(message);
+    };
+    // One header, whatever follows, so that an empty batch is still a table.
+    if (csv) out << CsvLine(CalculationRecord(nullptr, nullptr, true), true, *csv) << '\n';
     LineReader reader(in, kMaxLineBytes, [&out] { out.flush(); });
     std::string line;
     for (;;) {
@@ -90,11 +110,13 @@ BatchSummary RunBatch(ByteSource& in, std::ostream& out, bool asTyped) {
         bool ok = false;
         std::string answer;
         try {
-            answer = outcome == LineReader::Outcome::Line ? lines.Answer(line, ok)
-                                                          : ErrorLine(LimitMessage(outcome));
+            if (outcome != LineReader::Outcome::Line)
+                answer = errorLine(LimitMessage(outcome));
+            else
+                answer = csv ? lines.AnswerCsv(line, ok, *csv) : lines.Answer(line, ok);
         } catch (const std::bad_alloc&) {
             ok = false;
-            answer = ErrorLine(LimitMessage(LineReader::Outcome::OutOfMemory));
+            answer = errorLine(LimitMessage(LineReader::Outcome::OutOfMemory));
         }
         answer += '\n';
         out << answer;

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "cli/byte_source.h"
+#include "cli/result_output.h"
 #include "sizing/window_session.h"
 
 namespace tarnvik::cli {
@@ -29,8 +30,15 @@ class BatchLines {
     // {"error": "..."} for a line that fails. Never throws for any input
     // but std::bad_alloc. ok is set false for an error line.
     std::string Answer(std::string_view line, bool& ok);
+    // The same as one CSV row of CalculationRecord's columns, the error
+    // column set for a line that fails.
+    std::string AnswerCsv(std::string_view line, bool& ok, const CsvStyle& style);
 
   private:
+    // Drives the working window with the line's options; why it failed,
+    // or empty. pipeName is set to the pipe the line named.
+    std::string Run(std::string_view line, std::string& pipeName);
+
     bool asTyped_;
     sizing::StartedWindow started_;
     sizing::WindowSession working_;
@@ -51,6 +59,8 @@ struct BatchSummary {
 // Answers every line of in, each from a fresh window, until the input
 // ends, cannot be read, or out fails. out is flushed before every read
 // of in, so that a program feeding lines one by one gets its answers.
-BatchSummary RunBatch(ByteSource& in, std::ostream& out, bool asTyped = false);
+// With csv, the answers are CSV rows after one header line.
+BatchSummary RunBatch(ByteSource& in, std::ostream& out, bool asTyped = false,
+                      const CsvStyle* csv = nullptr);
 
 }  // namespace tarnvik::cli

@@ -122,6 +122,11 @@ int UsageError(std::ostream& err, const std::string& message) {
     return kExitUsage;
 }
 
+constexpr const char* kDecimalCommaHelp =
+    "with --csv: semicolons between the fields and a decimal comma in the numbers, for "
+    "spreadsheets in decimal-comma locales";
+constexpr const char* kDecimalCommaAlone = "--decimal-comma goes with --csv";
+
 constexpr const char* kAsTypedHelp =
     "type each TEXT into its box as it is, even where the window reads it only in part "
     "(7,5 as 7) or not at all";
@@ -148,24 +153,31 @@ class AsTypedOption {
     bool asTyped_ = false;
 };
 
-int RunWindow(OptionValues values, const std::optional<std::string>& pipe, bool json,
-              std::ostream& out, std::ostream& err) {
+enum class WindowFormat { Text, Json, Csv };
+
+int RunWindow(OptionValues values, const std::optional<std::string>& pipe, WindowFormat format,
+              const CsvStyle& csv, std::ostream& out, std::ostream& err) {
     sizing::WindowSession session;
     std::string pipeName;
     if (std::string e = ApplyWithPipe(session, values, pipe, pipeName); !e.empty())
         return UsageError(err, e);
     const CalculationContext context = ReadCalculationContext(session.Window(), pipeName);
-    if (json) {
-        out << DumpLine(ResultsWithInputsJson(session.Read(), context)) << '\n';
+    const sizing::Results results = session.Read();
+    if (format == WindowFormat::Json) {
+        out << DumpLine(ResultsWithInputsJson(results, context)) << '\n';
+    } else if (format == WindowFormat::Csv) {
+        const Json record = CalculationRecord(&results, &context, false);
+        out << CsvLine(record, true, csv) << '\n' << CsvLine(record, false, csv) << '\n';
     } else {
-        PrintResultsTable(out, session.Read());
+        PrintResultsTable(out, results);
         PrintInputs(out, context);
     }
     return kExitOk;
 }
 
-int RunBatchMode(ByteSource& in, std::ostream& out, std::ostream& err, bool asTyped) {
-    const BatchSummary summary = RunBatch(in, out, asTyped);
+int RunBatchMode(ByteSource& in, std::ostream& out, std::ostream& err, bool asTyped,
+                 const CsvStyle* csv) {
+    const BatchSummary summary = RunBatch(in, out, asTyped, csv);
     if (summary.outputFailed) return kExitSomeFailed;  // reported with every mode's output
     if (!summary.readError.empty())
         err << kName << ": cannot read line " << summary.lines + 1
@@ -193,7 +205,14 @@ int RunMode(int argc, const char* const* argv, ByteSource& in, std::ostream& out
     bool json = false;
     bool batch = false;
     bool list = false;
-    app.add_flag("--json", json, "print the results as one JSON object");
+    bool csv = false;
+    bool decimalComma = false;
+    CLI::Option* jsonOption = app.add_flag("--json", json, "print the results as one JSON object");
+    app.add_flag("--csv", csv,
+                 "comma-separated values: a header line and one row of the inputs and results "
+                 "(with --batch one row per line and an error column)")
+        ->excludes(jsonOption);
+    app.add_flag("--decimal-comma", decimalComma, kDecimalCommaHelp);
     app.add_flag("--batch", batch, "read JSON Lines from stdin, write one JSON line each");
     app.add_flag("--list", list, "list sensor types, sections, ranges, gases and units");
 
@@ -212,6 +231,8 @@ int RunMode(int argc, const char* const* argv, ByteSource& in, std::ostream& out
     CLI::Option* tableJson = tableCommand->add_flag_callback(
         "--json", [&] { tableFormat = TableFormat::Json; }, "a JSON array of row objects");
     tableCsv->excludes(tableJson);
+    bool tableDecimalComma = false;
+    tableCommand->add_flag("--decimal-comma", tableDecimalComma, kDecimalCommaHelp);
     tableCommand
         ->add_flag_callback(
             "--svg", [&] { tableFormat = TableFormat::Svg; },
@@ -241,11 +262,18 @@ int RunMode(int argc, const char* const* argv, ByteSource& in, std::ostream& out
     FindFormat findFormat = FindFormat::Text;
     CLI::Option* findJson = findCommand->add_flag_callback(
         "--json", [&] { findFormat = FindFormat::Json; }, "print the findings as one JSON object");
+    CLI::Option* findCsv = findCommand->add_flag_callback(
+        "--csv", [&] { findFormat = FindFormat::Csv; },
+        "comma-separated values: a header line and the fits, or the nearest with what they miss");
+    findCsv->excludes(findJson);
+    bool findDecimalComma = false;
+    findCommand->add_flag("--decimal-comma", findDecimalComma, kDecimalCommaHelp);
     findCommand
         ->add_flag_callback(
             "--svg", [&] { findFormat = FindFormat::Svg; },
             "an SVG chart of the fits (or the nearest), the required range marked")
-        ->excludes(findJson);
+        ->excludes(findJson)
+        ->excludes(findCsv);
     findCommand->footer(
         "Lists every sensor type / section / range whose minimum flow is at most X and whose "
         "maximum flow is at least Y, best fit first. Types with a free diameter are considered "
@@ -271,7 +299,8 @@ int RunMode(int argc, const char* const* argv, ByteSource& in, std::ostream& out
     const bool subcommand = tableCommand->parsed() || findCommand->parsed() ||
                             pipesCommand.Parsed() || sheetCommand.Parsed();
     const bool windowGiven = window.AnyGiven() || pipe.Given();
-    if (subcommand && (windowGiven || json || batch || list || asTyped.Given()))
+    if (subcommand &&
+        (windowGiven || json || batch || list || asTyped.Given() || csv || decimalComma))
         return UsageError(err, "options of the calculator go after the subcommand name");
     if (tableCommand->parsed() || findCommand->parsed()) {
         DiameterList diameters;
@@ -285,8 +314,14 @@ int RunMode(int argc, const char* const* argv, ByteSource& in, std::ostream& out
                 typed.Prepare(given, table ? tableWindow.Diameters() : findWindow.Diameters());
             !problem.empty())
             return UsageError(err, (table ? "" : "find: ") + problem);
-        if (table) return RunTableCommand(given, diameters, tableFormat, out, err);
-        return RunFindCommand(given, diameters, minFlow, maxFlow, findFormat, out, err);
+        const bool comma = table ? tableDecimalComma : findDecimalComma;
+        const bool csvFormat =
+            table ? tableFormat == TableFormat::Csv : findFormat == FindFormat::Csv;
+        if (comma && !csvFormat)
+            return UsageError(err, (table ? "" : "find: ") + std::string(kDecimalCommaAlone));
+        const CsvStyle style = comma ? kDecimalCommaCsv : CsvStyle{};
+        if (table) return RunTableCommand(given, diameters, tableFormat, style, out, err);
+        return RunFindCommand(given, diameters, minFlow, maxFlow, findFormat, style, out, err);
     }
     if (pipesCommand.Parsed()) return pipesCommand.Run(out, err);
     if (sheetCommand.Parsed()) {
@@ -297,7 +332,7 @@ int RunMode(int argc, const char* const* argv, ByteSource& in, std::ostream& out
                                 err);
     }
     if (list) {
-        if (windowGiven || json || batch || asTyped.Given())
+        if (windowGiven || json || batch || asTyped.Given() || csv || decimalComma)
             return UsageError(err, "--list takes no options");
         PrintCatalogue(out);
         return kExitOk;
@@ -305,12 +340,19 @@ int RunMode(int argc, const char* const* argv, ByteSource& in, std::ostream& out
     if (batch) {
         if (windowGiven)
             return UsageError(err, "--batch takes its options from the input lines only");
-        return RunBatchMode(in, out, err, asTyped.Given());
+        if (decimalComma && !csv) return UsageError(err, kDecimalCommaAlone);
+        const CsvStyle style = decimalComma ? kDecimalCommaCsv : CsvStyle{};
+        return RunBatchMode(in, out, err, asTyped.Given(), csv ? &style : nullptr);
     }
     OptionValues given = window.Values();
     if (std::string problem = asTyped.Prepare(given); !problem.empty())
         return UsageError(err, problem);
-    return RunWindow(given, pipe.Name(), json, out, err);
+    if (decimalComma && !csv) return UsageError(err, kDecimalCommaAlone);
+    const WindowFormat format = json  ? WindowFormat::Json
+                                : csv ? WindowFormat::Csv
+                                      : WindowFormat::Text;
+    return RunWindow(given, pipe.Name(), format, decimalComma ? kDecimalCommaCsv : CsvStyle{}, out,
+                     err);
 }
 
 }  // namespace

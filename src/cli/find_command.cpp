@@ -103,7 +103,7 @@ std::string ShownUnit(const sizing::FindResult& found, const std::string& given)
 
 int RunFindCommand(const sizing::OptionValues& values, const DiameterList& diameters,
                    const std::string& minFlow, const std::string& maxFlow, FindFormat format,
-                   std::ostream& out, std::ostream& err) {
+                   const CsvStyle& csv, std::ostream& out, std::ostream& err) {
     const sizing::FindResult found = sizing::FindSensors({.minFlow = minFlow,
                                                           .maxFlow = maxFlow,
                                                           .options = sizing::OptionTexts(values),
@@ -124,6 +124,14 @@ int RunFindCommand(const sizing::OptionValues& values, const DiameterList& diame
                                              ReadPlainDecimal(maxFlow).value_or(0), minFlow,
                                              maxFlow};
         out << sizing::RangeChartSvg(sizing::FinderChart(found, required, unit));
+    } else if (format == FindFormat::Csv) {
+        // The fits, or when nothing fits the nearest with what they miss.
+        const bool misses = found.fits.empty();
+        const Json rows = RowsJson(misses ? found.nearest : found.fits, misses, withPipe);
+        Json header = rows.empty() ? RowJson(sizing::SizingRow{}, withPipe) : rows.front();
+        if (rows.empty() && misses) header["misses"] = "";
+        out << CsvLine(header, true, csv) << '\n';
+        for (const Json& row : rows) out << CsvLine(row, false, csv) << '\n';
     } else if (format == FindFormat::Json) {
         Json object = Json::object();
         object["minFlow"] = minFlow;
