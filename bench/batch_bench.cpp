@@ -38,6 +38,11 @@ std::string AnswerWithCopy(std::string_view line, const sizing::StartedWindow& s
     if (auto error = session.Apply(values)) return error->Describe("");
     std::string answer;
     cli::AppendResultsLine(answer, session.Read());
+    // The inputs object, as the batch mode adds it now.
+    answer.pop_back();
+    answer += ",\"inputs\":";
+    answer += cli::DumpLine(cli::InputsJson(ReadCalculationContext(session.Window())));
+    answer += '}';
     return answer;
 }
 
