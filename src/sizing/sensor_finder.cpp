@@ -7,6 +7,7 @@
 
 #include "core/control_ids.h"
 #include "sizing/message_text.h"
+#include "sizing/option_names.h"
 #include "sizing/plain_decimal.h"
 #include "sizing/sensor_survey.h"
 
@@ -73,6 +74,12 @@ std::vector<FindNote> NoteList(const Notes& notes) {
     return list;
 }
 
+// "; did you mean "X"?" for a value that looks like a slip of a known one.
+std::string Suggestion(const std::string& value, const std::vector<std::string>& known) {
+    const std::string nearest = NearestName(value, known);
+    return nearest.empty() ? "" : "; did you mean " + Quoted(nearest) + "?";
+}
+
 struct Search {
     const StartedWindow& started;
     WindowSession& working;  // reset to started for every candidate
@@ -93,7 +100,8 @@ struct Search {
             if (values[o] && RadioFor(o, *values[o]) == 0) {
                 std::vector<std::string> known;
                 for (const RadioChoice& c : RadioChoices(o)) known.emplace_back(c.value);
-                return Name(o) + " " + Quoted(*values[o]) + " is unknown; known: " + Join(known);
+                return Name(o) + " " + Quoted(*values[o]) + " is unknown; known: " + Join(known) +
+                       Suggestion(*values[o], known);
             }
         }
         if (values[Opt::Gas]) {
@@ -103,7 +111,7 @@ struct Search {
                     if (!Contains(gases, g)) gases.push_back(g);
             if (!Contains(gases, *values[Opt::Gas]))
                 return Name(Opt::Gas) + " " + Quoted(*values[Opt::Gas]) +
-                       " is unknown; known: " + Join(gases);
+                       " is unknown; known: " + Join(gases) + Suggestion(*values[Opt::Gas], gases);
         }
         if (values[Opt::Cutoff]) {
             working.ResetTo(started);
