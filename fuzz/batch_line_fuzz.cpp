@@ -26,10 +26,10 @@ bool AllStrings(const nlohmann::json& object) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const tarnvik::sizing::StartedWindow started;
+    static tarnvik::cli::BatchLines lines;
     const std::string_view line(reinterpret_cast<const char*>(data), size);
     bool ok = false;
-    const std::string answer = tarnvik::cli::BatchLine(line, started.Dlg(), ok);
+    const std::string answer = lines.Answer(line, ok);
 
     Require(answer.find('\n') == std::string::npos);
     Require(nlohmann::json::accept(answer));  // rejects text that is not UTF-8

@@ -49,6 +49,45 @@ TEST(Parse, SpecialValues) {
               5.0);
 }
 
+// Whether a typed text is read whole: the strict values of the command
+// line rest on it. The lengths themselves are compared with the C
+// library's in the sweeps below.
+struct WholeCase {
+    const char* name;
+    const char* text;
+    bool whole;
+};
+
+class Whole : public testing::TestWithParam<WholeCase> {};
+TEST_P(Whole, OnlyWhenNothingButWhiteSpaceIsLeftOver) {
+    EXPECT_EQ(ReadsWhole(GetParam().text), GetParam().whole);
+}
+INSTANTIATE_TEST_SUITE_P(
+    Texts, Whole,
+    testing::Values(WholeCase{"leading_blank", " 7.5", true}, WholeCase{"plus", "+3", true},
+                    WholeCase{"trailing_point", "5.", true}, WholeCase{"exponent", "1e3", true},
+                    WholeCase{"nan", "nan", true}, WholeCase{"infinity", "-Infinity", true},
+                    WholeCase{"hex", "0x1p4", true}, WholeCase{"trailing_blank", "7 ", true},
+                    WholeCase{"comma", "7,5", false}, WholeCase{"unit", "7bar", false},
+                    WholeCase{"letters", "abc", false}, WholeCase{"empty", "", false},
+                    WholeCase{"blanks", "  ", false}, WholeCase{"lone_point", ".", false},
+                    WholeCase{"lone_minus", "-", false},
+                    WholeCase{"exponent_without_digits", "1e", false},
+                    WholeCase{"second_point", "1.2.3", false},
+                    WholeCase{"inner_blank", "1 2", false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Whole, ANulByteEndsTheNumberAndTheRestIsLeftOver) {
+    EXPECT_EQ(NumberLength(std::string_view("5\0"
+                                            "9",
+                                            3)),
+              1u);
+    EXPECT_FALSE(
+        ReadsWhole(std::string_view("5\0"
+                                    "9",
+                                    3)));
+}
+
 TEST(Format, FixedDecimalsRoundedExactly) {
     EXPECT_EQ(FormatFixed(1013.25, 1), "1013.2");  // a tie, to even
     EXPECT_EQ(FormatFixed(2077.27f, 1), "2077.3");

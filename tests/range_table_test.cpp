@@ -42,10 +42,13 @@ INSTANTIATE_TEST_SUITE_P(
         BadRequest{"unknown_sensor", Request({{"sensor", "QA11"}}),
                    "sensor \"QA11\" is not offered now (sensor QA10, gas Air, reference "
                    "standard); available: QA10, QA20, QA30, QA40, QA50, QA60, QA70, QA80, "
-                   "QA20-V, QA90"},
+                   "QA20-V, QA90; did you mean \"QA10\"?"},
         BadRequest{"diameter_with_sections", Request({{"sensor", "QA40"}}, {"25"}),
                    "diameter \"25\" cannot be used now: the box is disabled (sensor QA40, gas "
-                   "Air, reference standard); available: none"},
+                   "Air, reference standard); this type is built into a measuring section: give "
+                   "section instead, one of DN15 "
+                   "(16.1 mm), DN20 (21.7 mm), DN25 (27.3 mm), DN32 (36.0 mm), DN40 (41.9 mm), "
+                   "DN50 (53.1 mm), DN65 (68.9 mm), DN80 (80.9 mm)"},
         // A pipe's diameter is refused as the pipe, in the words of the window.
         BadRequest{"pipe_with_sections",
                    {.options = {{"sensor", "QA40"}},
@@ -53,7 +56,10 @@ INSTANTIATE_TEST_SUITE_P(
                     .pipes = {"NPS 2 Sch 40"},
                     .optionPrefix = ""},
                    "pipe \"NPS 2 Sch 40\" cannot be used now: the box is disabled (sensor QA40, "
-                   "gas Air, reference standard); available: none"},
+                   "gas Air, reference standard); this type is built into a measuring section: "
+                   "give section instead, one of DN15 "
+                   "(16.1 mm), DN20 (21.7 mm), DN25 (27.3 mm), DN32 (36.0 mm), DN40 (41.9 mm), "
+                   "DN50 (53.1 mm), DN65 (68.9 mm), DN80 (80.9 mm)"},
         // Rows that fail part way give no half table.
         BadRequest{"unit_not_offered", Request({{"sensor", "QA10"}, {"unit", "t/h"}}),
                    "unit \"t/h\" cannot be used now: that choice is disabled (sensor QA10, gas "

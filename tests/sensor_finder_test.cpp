@@ -102,7 +102,7 @@ TEST(FindSensors, NothingFitsGivesTheNearestThreeAndNotes) {
     }
     // The notes name options as the caller does.
     ASSERT_EQ(r.leftOut.size(), 1u);
-    EXPECT_EQ(r.leftOut[0].text, "free diameter: give diameter to include");
+    EXPECT_EQ(r.leftOut[0].text, "free diameter: give diameter or pipe to include");
     EXPECT_EQ(r.leftOut[0].sensors, (std::vector<std::string>{"QA30", "QA50", "QA70", "QA90"}));
     ASSERT_EQ(r.notUsed.size(), 1u);
     EXPECT_EQ(r.notUsed[0].text, "process-pressure");

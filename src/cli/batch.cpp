@@ -6,6 +6,8 @@
 #include "cli/line_reader.h"
 #include "cli/pipe_option.h"
 #include "cli/result_output.h"
+#include "sizing/option_names.h"
+#include "sizing/typed_values.h"
 #include "sizing/window_session.h"
 
 namespace tarnvik::cli {
@@ -18,6 +20,8 @@ std::string ErrorLine(const std::string& message) {
     return DumpLine(object);
 }
 
+constexpr std::string_view kAsTypedKey = "\"as-typed\": true";
+
 static_assert(kMaxLineBytes == 1024 * 1024, "the message names the limit in MiB");
 
 std::string LimitMessage(LineReader::Outcome outcome) {
@@ -28,38 +32,71 @@ std::string LimitMessage(LineReader::Outcome outcome) {
 
 }  // namespace
 
-std::string BatchLine(std::string_view line, bool& ok) {
-    const sizing::StartedWindow started;
-    return BatchLine(line, started.Dlg(), ok);
-}
+BatchLines::BatchLines(bool asTyped) : asTyped_(asTyped), working_(started_) {}
 
-std::string BatchLine(std::string_view line, const CTarnvikDlg& started, bool& ok) {
-    ok = false;
+std::string BatchLines::Run(std::string_view line, std::string& pipeName) {
     sizing::OptionValues values;
     std::optional<std::string> pipe;
-    if (std::string problem = ReadBatchOptions(line, values, pipe); !problem.empty())
-        return ErrorLine(problem);
-    std::string pipeName;
+    bool asTyped = asTyped_;
+    if (std::string problem = ReadBatchOptions(line, values, pipe, asTyped); !problem.empty())
+        return problem;
+    if (std::string problem = sizing::CanonicalNames(values, ""); !problem.empty()) return problem;
+    if (!asTyped) {
+        std::string problem =
+            sizing::TypedValuesProblem(values, {.optionPrefix = "", .asTyped = kAsTypedKey});
+        if (!problem.empty()) return problem;
+    }
     if (pipe) {
         if (std::string problem = TypePipe(*pipe, "", values, pipeName); !problem.empty())
-            return ErrorLine(problem);
+            return problem;
     }
-    // Each line gets a fresh window: a copy of one started once, so that
-    // the start-up sequence does not run again for every line.
-    sizing::WindowSession session(started);
-    if (auto error = session.Apply(values)) {
+    working_.ResetTo(started_);
+    if (auto error = working_.Apply(values)) {
         error->NamePipe(pipeName);
-        return ErrorLine(error->Describe(""));
+        return error->Describe("");
     }
-    ok = true;
+    return "";
+}
+
+std::string BatchLines::Answer(std::string_view line, bool& ok) {
+    std::string pipeName;
+    const std::string problem = Run(line, pipeName);
+    ok = problem.empty();
+    if (!ok) return ErrorLine(problem);
     std::string answer;
-    AppendResultsLine(answer, session.Read());
+    AppendResultsLine(answer, working_.Read());
+    // The inputs go in last, so that today's keys keep their places.
+    answer.pop_back();
+    answer += ",\"inputs\":";
+    answer += DumpLine(InputsJson(ReadCalculationContext(working_.Window(), pipeName)));
+    answer += '}';
     return answer;
 }
 
-BatchSummary RunBatch(ByteSource& in, std::ostream& out) {
+std::string BatchLines::AnswerCsv(std::string_view line, bool& ok, const CsvStyle& style) {
+    std::string pipeName;
+    const std::string problem = Run(line, pipeName);
+    ok = problem.empty();
+    if (!ok) return CsvLine(CalculationRecord(nullptr, nullptr, true, problem), false, style);
+    const sizing::Results results = working_.Read();
+    const CalculationContext context = ReadCalculationContext(working_.Window(), pipeName);
+    return CsvLine(CalculationRecord(&results, &context, true), false, style);
+}
+
+std::string BatchLine(std::string_view line, bool& ok) {
+    BatchLines lines;
+    return lines.Answer(line, ok);
+}
+
+BatchSummary RunBatch(ByteSource& in, std::ostream& out, bool asTyped, const CsvStyle* csv) {
     BatchSummary summary;
-    const sizing::StartedWindow started;
+    BatchLines lines(asTyped);
+    const auto errorLine = [csv](const std::string& message) {
+        return csv ? CsvLine(CalculationRecord(nullptr, nullptr, true, message), false, *csv)
+                   : ErrorLine(message);
+    };
+    // One header, whatever follows, so that an empty batch is still a table.
+    if (csv) out << CsvLine(CalculationRecord(nullptr, nullptr, true), true, *csv) << '\n';
     LineReader reader(in, kMaxLineBytes, [&out] { out.flush(); });
     std::string line;
     for (;;) {
@@ -73,11 +110,13 @@ BatchSummary RunBatch(ByteSource& in, std::ostream& out) {
         bool ok = false;
         std::string answer;
         try {
-            answer = outcome == LineReader::Outcome::Line ? BatchLine(line, started.Dlg(), ok)
-                                                          : ErrorLine(LimitMessage(outcome));
+            if (outcome != LineReader::Outcome::Line)
+                answer = errorLine(LimitMessage(outcome));
+            else
+                answer = csv ? lines.AnswerCsv(line, ok, *csv) : lines.Answer(line, ok);
         } catch (const std::bad_alloc&) {
             ok = false;
-            answer = ErrorLine(LimitMessage(LineReader::Outcome::OutOfMemory));
+            answer = errorLine(LimitMessage(LineReader::Outcome::OutOfMemory));
         }
         answer += '\n';
         out << answer;

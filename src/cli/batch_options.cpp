@@ -37,17 +37,39 @@ class OptionEvents {
     using string_t = Json::string_t;
     using binary_t = Json::binary_t;
 
-    OptionEvents(sizing::OptionValues& values, std::optional<std::string>& pipe)
-        : values_(values), pipe_(pipe) {}
+    OptionEvents(sizing::OptionValues& values, std::optional<std::string>& pipe, bool& asTyped)
+        : values_(values), pipe_(pipe), asTyped_(asTyped) {}
 
     bool null() { return Scalar(); }
-    bool boolean(bool) { return Scalar(); }
-    bool number_integer(Json::number_integer_t) { return Scalar(); }
-    bool number_unsigned(Json::number_unsigned_t) { return Scalar(); }
-    bool number_float(Json::number_float_t, const string_t&) { return Scalar(); }
+    bool boolean(bool value) {
+        if (IsItemValue() && asTypedKey_) {
+            asTyped_ = value;
+            return true;
+        }
+        return Scalar();
+    }
+    // A number stands for its text as written in the line: 7.50 stays
+    // "7.50" and 1e3 stays "1e3", so that the window reads what the user
+    // wrote. The parser hands over the text of a number with a fraction or
+    // an exponent; an integer's decimal digits are its text (JSON allows
+    // no leading zeros), save "-0", which arrives as 0.
+    bool number_integer(Json::number_integer_t value) { return Number(std::to_string(value)); }
+    bool number_unsigned(Json::number_unsigned_t value) { return Number(std::to_string(value)); }
+    bool number_float(Json::number_float_t, const string_t& text) {
+        // The parser has already put the process locale's decimal point in
+        // the place of the point ("7,50" under de_DE), to read the number
+        // with strtod; a JSON number has no other character than digits,
+        // signs and the exponent's letter, so whatever else is there was
+        // the point.
+        string_t written = text;
+        for (char& c : written)
+            if ((c < '0' || c > '9') && c != '-' && c != '+' && c != 'e' && c != 'E') c = '.';
+        return Number(std::move(written));
+    }
     bool binary(binary_t&) { return Scalar(); }
 
     bool string(string_t& value) {
+        if (IsItemValue() && asTypedKey_) return Scalar();
         if (!IsItemValue() || (!option_ && !pipeKey_)) return true;
         // A box text ends at a NUL, so "12\u0000" would read as 12.
         if (value.find('\0') != std::string::npos) {
@@ -72,9 +94,10 @@ class OptionEvents {
         if (depth_ != 1) return true;
         // "pipe" names a pipe whose inner diameter stands for the diameter.
         pipeKey_ = key == kPipeKey;
-        option_ = pipeKey_ ? nullptr : sizing::FindWindowOption(key);
+        asTypedKey_ = key == kAsTypedKey;
+        option_ = pipeKey_ || asTypedKey_ ? nullptr : sizing::FindWindowOption(key);
         if (duplicate_.empty() && !FirstTime(key)) duplicate_ = key;
-        if (!option_ && !pipeKey_ && item_.empty())
+        if (!option_ && !pipeKey_ && !asTypedKey_ && item_.empty())
             NoteItem("unknown key " + Quoted(key) + "; the keys are the option names");
         return true;
     }
@@ -98,10 +121,17 @@ class OptionEvents {
     bool Scalar() {
         if (IsItemValue() && pipeKey_)
             NoteItem("the value of \"pipe\" must be a string, a pipe's name");
+        else if (IsItemValue() && asTypedKey_)
+            NoteItem("the value of \"as-typed\" must be true or false");
         else if (IsItemValue() && option_)
             NoteItem("the value of \"" + std::string(option_->name) +
-                     "\" must be a string, as typed into the window");
+                     "\" must be a string or a number, as typed into the window");
         return true;
+    }
+
+    bool Number(string_t text) {
+        if (IsItemValue() && option_) return string(text);
+        return Scalar();
     }
 
     std::string_view KeyName() const { return pipeKey_ ? kPipeKey : option_->name; }
@@ -124,9 +154,10 @@ class OptionEvents {
     // Option names are told apart without storing them; only other keys,
     // already an error, are kept, for a duplicate to be named first.
     bool FirstTime(const std::string& key) {
-        if (pipeKey_) {
-            const bool first = !pipeSeen_;
-            pipeSeen_ = true;
+        if (pipeKey_ || asTypedKey_) {
+            bool& seen = pipeKey_ ? pipeSeen_ : asTypedSeen_;
+            const bool first = !seen;
+            seen = true;
             return first;
         }
         if (!option_) return others_.insert(key).second;
@@ -141,11 +172,15 @@ class OptionEvents {
     }
 
     static constexpr std::string_view kPipeKey = "pipe";
+    static constexpr std::string_view kAsTypedKey = "as-typed";
 
     sizing::OptionValues& values_;
     std::optional<std::string>& pipe_;
     bool pipeKey_ = false;  // the last key at depth 1 was "pipe"
     bool pipeSeen_ = false;
+    bool& asTyped_;
+    bool asTypedKey_ = false;  // the last key at depth 1 was "as-typed"
+    bool asTypedSeen_ = false;
     std::size_t depth_ = 0;
     bool object_ = false;
     const sizing::WindowOption* option_ = nullptr;  // of the last key at depth 1
@@ -159,11 +194,11 @@ class OptionEvents {
 }  // namespace
 
 std::string ReadBatchOptions(std::string_view line, sizing::OptionValues& values,
-                             std::optional<std::string>& pipe) {
+                             std::optional<std::string>& pipe, bool& asTyped) {
     // The parser takes a NUL byte for the end of its input and would let
     // whatever follows it pass unread.
     if (line.find('\0') != std::string_view::npos) return "malformed line: a NUL byte";
-    OptionEvents events(values, pipe);
+    OptionEvents events(values, pipe, asTyped);
     Json::sax_parse(line.begin(), line.end(), &events);
     return events.Problem();
 }

@@ -17,12 +17,14 @@ namespace tarnvik::cli {
 inline constexpr std::size_t kMaxJsonNesting = 100;
 
 // An error text for a line that is not one object of known option names
-// with string values, empty on success. The key "pipe", a pipe's name, is
-// not a window option: its value goes to pipe. The errors a line can have are
+// with string or number values, empty on success; a number is taken as
+// its text in the line. The key "pipe", a pipe's name, is not a window
+// option: its value goes to pipe. The key "as-typed" takes true or false
+// and sets asTyped, which is left alone when the key is absent. The errors a line can have are
 // reported in a fixed order: a NUL byte, malformed JSON or nesting past
 // the limit, not an object, a key given twice, then the first key or
 // value in the line that is not accepted.
 std::string ReadBatchOptions(std::string_view line, sizing::OptionValues& values,
-                             std::optional<std::string>& pipe);
+                             std::optional<std::string>& pipe, bool& asTyped);
 
 }  // namespace tarnvik::cli

@@ -17,6 +17,8 @@
 #include "cli/result_output.h"
 #include "cli/sheet_command.h"
 #include "cli/table_command.h"
+#include "sizing/option_names.h"
+#include "sizing/typed_values.h"
 #include "sizing/window_options.h"
 #include "sizing/window_session.h"
 
@@ -38,12 +40,15 @@ constexpr const char* kName = "tarnvik-calc";
 
 constexpr const char* kFooter =
     R"(Options are applied to a fresh window as user actions in the order listed
-above, whatever their order on the command line. A TEXT is used as typed
-into its box, e.g. --diameter 12,5.
+above, whatever their order on the command line. A TEXT is typed into its
+box and must be a number the window reads whole: a decimal point, and a
+decimal comma only in --diameter (12,5). 7,5 or 7bar, which the window
+would read as 7, are refused unless --as-typed is given.
 
 --batch reads JSON Lines from stdin, one object per line whose keys are the
-option names without dashes and whose values are strings, e.g.
-  {"sensor":"QA70","unit":"kg/h","process-pressure":"7"}
+option names without dashes and whose values are strings or numbers, e.g.
+  {"sensor":"QA70","unit":"kg/h","process-pressure":7}
+A line may hold "as-typed": true; --as-typed applies to every line.
 and writes one line per input line: the --json object or {"error": "..."}.
 A line longer than 1 MiB, or JSON nested deeper than 100 levels, gets an
 error line and is skipped.
@@ -117,22 +122,62 @@ int UsageError(std::ostream& err, const std::string& message) {
     return kExitUsage;
 }
 
-int RunWindow(OptionValues values, const std::optional<std::string>& pipe, bool json,
-              std::ostream& out, std::ostream& err) {
+constexpr const char* kDecimalCommaHelp =
+    "with --csv: semicolons between the fields and a decimal comma in the numbers, for "
+    "spreadsheets in decimal-comma locales";
+constexpr const char* kDecimalCommaAlone = "--decimal-comma goes with --csv";
+
+constexpr const char* kAsTypedHelp =
+    "type each TEXT into its box as it is, even where the window reads it only in part "
+    "(7,5 as 7) or not at all";
+
+// --as-typed on one (sub)command: without it, a TEXT the window would not
+// read whole is refused.
+class AsTypedOption {
+  public:
+    void Add(CLI::App& app) { app.add_flag("--as-typed", asTyped_, kAsTypedHelp); }
+    bool Given() const { return asTyped_; }
+    // Spells the names in values as the window does; the message for a
+    // unit text that contradicts --reference, or for the first value the
+    // window would not read whole (unless --as-typed was given).
+    std::string Prepare(OptionValues& values,
+                        const std::vector<std::string>& diameters = {}) const {
+        if (std::string problem = sizing::CanonicalNames(values, "--"); !problem.empty())
+            return problem;
+        if (asTyped_) return "";
+        return sizing::TypedValuesProblem(values, {.optionPrefix = "--", .asTyped = "--as-typed"},
+                                          diameters);
+    }
+
+  private:
+    bool asTyped_ = false;
+};
+
+enum class WindowFormat { Text, Json, Csv };
+
+int RunWindow(OptionValues values, const std::optional<std::string>& pipe, WindowFormat format,
+              const CsvStyle& csv, std::ostream& out, std::ostream& err) {
     sizing::WindowSession session;
     std::string pipeName;
     if (std::string e = ApplyWithPipe(session, values, pipe, pipeName); !e.empty())
         return UsageError(err, e);
-    if (json) {
-        out << DumpLine(ResultsJson(session.Read())) << '\n';
+    const CalculationContext context = ReadCalculationContext(session.Window(), pipeName);
+    const sizing::Results results = session.Read();
+    if (format == WindowFormat::Json) {
+        out << DumpLine(ResultsWithInputsJson(results, context)) << '\n';
+    } else if (format == WindowFormat::Csv) {
+        const Json record = CalculationRecord(&results, &context, false);
+        out << CsvLine(record, true, csv) << '\n' << CsvLine(record, false, csv) << '\n';
     } else {
-        PrintResultsTable(out, session.Read());
+        PrintResultsTable(out, results);
+        PrintInputs(out, context);
     }
     return kExitOk;
 }
 
-int RunBatchMode(ByteSource& in, std::ostream& out, std::ostream& err) {
-    const BatchSummary summary = RunBatch(in, out);
+int RunBatchMode(ByteSource& in, std::ostream& out, std::ostream& err, bool asTyped,
+                 const CsvStyle* csv) {
+    const BatchSummary summary = RunBatch(in, out, asTyped, csv);
     if (summary.outputFailed) return kExitSomeFailed;  // reported with every mode's output
     if (!summary.readError.empty())
         err << kName << ": cannot read line " << summary.lines + 1
@@ -155,10 +200,19 @@ int RunMode(int argc, const char* const* argv, ByteSource& in, std::ostream& out
     window.Add(app, {});
     PipeOption pipe;
     pipe.Add(app, false);
+    AsTypedOption asTyped;
+    asTyped.Add(app);
     bool json = false;
     bool batch = false;
     bool list = false;
-    app.add_flag("--json", json, "print the results as one JSON object");
+    bool csv = false;
+    bool decimalComma = false;
+    CLI::Option* jsonOption = app.add_flag("--json", json, "print the results as one JSON object");
+    app.add_flag("--csv", csv,
+                 "comma-separated values: a header line and one row of the inputs and results "
+                 "(with --batch one row per line and an error column)")
+        ->excludes(jsonOption);
+    app.add_flag("--decimal-comma", decimalComma, kDecimalCommaHelp);
     app.add_flag("--batch", batch, "read JSON Lines from stdin, write one JSON line each");
     app.add_flag("--list", list, "list sensor types, sections, ranges, gases and units");
 
@@ -168,6 +222,8 @@ int RunMode(int argc, const char* const* argv, ByteSource& in, std::ostream& out
     tableWindow.Add(*tableCommand, {Opt::Section, Opt::Range}, true);
     PipeOption tablePipes;
     tablePipes.Add(*tableCommand, true);
+    AsTypedOption tableAsTyped;
+    tableAsTyped.Add(*tableCommand);
     TableFormat tableFormat = TableFormat::Text;
     CLI::Option* tableCsv = tableCommand->add_flag_callback(
         "--csv", [&] { tableFormat = TableFormat::Csv; },
@@ -175,6 +231,8 @@ int RunMode(int argc, const char* const* argv, ByteSource& in, std::ostream& out
     CLI::Option* tableJson = tableCommand->add_flag_callback(
         "--json", [&] { tableFormat = TableFormat::Json; }, "a JSON array of row objects");
     tableCsv->excludes(tableJson);
+    bool tableDecimalComma = false;
+    tableCommand->add_flag("--decimal-comma", tableDecimalComma, kDecimalCommaHelp);
     tableCommand
         ->add_flag_callback(
             "--svg", [&] { tableFormat = TableFormat::Svg; },
@@ -191,6 +249,8 @@ int RunMode(int argc, const char* const* argv, ByteSource& in, std::ostream& out
     findWindow.Add(*findCommand, {Opt::Sensor, Opt::Section, Opt::Range}, true);
     PipeOption findPipes;
     findPipes.Add(*findCommand, true);
+    AsTypedOption findAsTyped;
+    findAsTyped.Add(*findCommand);
     std::string minFlow;
     std::string maxFlow;
     findCommand->add_option("--min-flow", minFlow, "smallest flow to measure, in --unit")
@@ -202,11 +262,18 @@ int RunMode(int argc, const char* const* argv, ByteSource& in, std::ostream& out
     FindFormat findFormat = FindFormat::Text;
     CLI::Option* findJson = findCommand->add_flag_callback(
         "--json", [&] { findFormat = FindFormat::Json; }, "print the findings as one JSON object");
+    CLI::Option* findCsv = findCommand->add_flag_callback(
+        "--csv", [&] { findFormat = FindFormat::Csv; },
+        "comma-separated values: a header line and the fits, or the nearest with what they miss");
+    findCsv->excludes(findJson);
+    bool findDecimalComma = false;
+    findCommand->add_flag("--decimal-comma", findDecimalComma, kDecimalCommaHelp);
     findCommand
         ->add_flag_callback(
             "--svg", [&] { findFormat = FindFormat::Svg; },
             "an SVG chart of the fits (or the nearest), the required range marked")
-        ->excludes(findJson);
+        ->excludes(findJson)
+        ->excludes(findCsv);
     findCommand->footer(
         "Lists every sensor type / section / range whose minimum flow is at most X and whose "
         "maximum flow is at least Y, best fit first. Types with a free diameter are considered "
@@ -220,6 +287,8 @@ int RunMode(int argc, const char* const* argv, ByteSource& in, std::ostream& out
     sheetWindow.Add(sheetApp, {});
     PipeOption sheetPipe;
     sheetPipe.Add(sheetApp, false);
+    AsTypedOption sheetAsTyped;
+    sheetAsTyped.Add(sheetApp);
 
     try {
         app.parse(argc, argv);
@@ -230,7 +299,8 @@ int RunMode(int argc, const char* const* argv, ByteSource& in, std::ostream& out
     const bool subcommand = tableCommand->parsed() || findCommand->parsed() ||
                             pipesCommand.Parsed() || sheetCommand.Parsed();
     const bool windowGiven = window.AnyGiven() || pipe.Given();
-    if (subcommand && (windowGiven || json || batch || list))
+    if (subcommand &&
+        (windowGiven || json || batch || list || asTyped.Given() || csv || decimalComma))
         return UsageError(err, "options of the calculator go after the subcommand name");
     if (tableCommand->parsed() || findCommand->parsed()) {
         DiameterList diameters;
@@ -238,26 +308,51 @@ int RunMode(int argc, const char* const* argv, ByteSource& in, std::ostream& out
         const std::string e = table ? tablePipes.Merge(tableWindow.Diameters(), diameters)
                                     : findPipes.Merge(findWindow.Diameters(), diameters);
         if (!e.empty()) return UsageError(err, (table ? "" : "find: ") + e);
-        if (table) return RunTableCommand(tableWindow.Values(), diameters, tableFormat, out, err);
-        return RunFindCommand(findWindow.Values(), diameters, minFlow, maxFlow, findFormat, out,
-                              err);
+        const AsTypedOption& typed = table ? tableAsTyped : findAsTyped;
+        OptionValues given = table ? tableWindow.Values() : findWindow.Values();
+        if (std::string problem =
+                typed.Prepare(given, table ? tableWindow.Diameters() : findWindow.Diameters());
+            !problem.empty())
+            return UsageError(err, (table ? "" : "find: ") + problem);
+        const bool comma = table ? tableDecimalComma : findDecimalComma;
+        const bool csvFormat =
+            table ? tableFormat == TableFormat::Csv : findFormat == FindFormat::Csv;
+        if (comma && !csvFormat)
+            return UsageError(err, (table ? "" : "find: ") + std::string(kDecimalCommaAlone));
+        const CsvStyle style = comma ? kDecimalCommaCsv : CsvStyle{};
+        if (table) return RunTableCommand(given, diameters, tableFormat, style, out, err);
+        return RunFindCommand(given, diameters, minFlow, maxFlow, findFormat, style, out, err);
     }
     if (pipesCommand.Parsed()) return pipesCommand.Run(out, err);
     if (sheetCommand.Parsed()) {
-        return sheetCommand.Run(sheetWindow.Values(), sheetPipe.Name(),
-                                std::getenv("SOURCE_DATE_EPOCH"), out, err);
+        OptionValues given = sheetWindow.Values();
+        if (std::string problem = sheetAsTyped.Prepare(given); !problem.empty())
+            return UsageError(err, problem);
+        return sheetCommand.Run(given, sheetPipe.Name(), std::getenv("SOURCE_DATE_EPOCH"), out,
+                                err);
     }
     if (list) {
-        if (windowGiven || json || batch) return UsageError(err, "--list takes no options");
+        if (windowGiven || json || batch || asTyped.Given() || csv || decimalComma)
+            return UsageError(err, "--list takes no options");
         PrintCatalogue(out);
         return kExitOk;
     }
     if (batch) {
         if (windowGiven)
             return UsageError(err, "--batch takes its options from the input lines only");
-        return RunBatchMode(in, out, err);
+        if (decimalComma && !csv) return UsageError(err, kDecimalCommaAlone);
+        const CsvStyle style = decimalComma ? kDecimalCommaCsv : CsvStyle{};
+        return RunBatchMode(in, out, err, asTyped.Given(), csv ? &style : nullptr);
     }
-    return RunWindow(window.Values(), pipe.Name(), json, out, err);
+    OptionValues given = window.Values();
+    if (std::string problem = asTyped.Prepare(given); !problem.empty())
+        return UsageError(err, problem);
+    if (decimalComma && !csv) return UsageError(err, kDecimalCommaAlone);
+    const WindowFormat format = json  ? WindowFormat::Json
+                                : csv ? WindowFormat::Csv
+                                      : WindowFormat::Text;
+    return RunWindow(given, pipe.Name(), format, decimalComma ? kDecimalCommaCsv : CsvStyle{}, out,
+                     err);
 }
 
 }  // namespace

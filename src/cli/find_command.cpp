@@ -1,5 +1,7 @@
 #include "cli/find_command.h"
 
+#include <algorithm>
+
 #include "cli/command_line.h"
 #include "cli/result_output.h"
 #include "cli/text_table.h"
@@ -80,11 +82,28 @@ Json RowsJson(const std::vector<FoundRow>& rows, bool misses, bool withPipe) {
     return array;
 }
 
+// The unit as the rows show it ("sm3/h" for --unit m3/h at standard
+// conditions), so that the range in the heading reads in the rows' own
+// unit; types that show another unit text (QA20-V's actual l/min) add
+// theirs: "sl/min or l/min". The given unit where no row is shown.
+std::string ShownUnit(const sizing::FindResult& found, const std::string& given) {
+    std::vector<std::string> texts;
+    for (const auto* rows : {&found.fits, &found.nearest})
+        for (const FoundRow& r : *rows) {
+            const std::string& text = r.row.results[sizing::result::kMaxFlowUnit];
+            if (std::find(texts.begin(), texts.end(), text) == texts.end()) texts.push_back(text);
+        }
+    if (texts.empty()) return given;
+    std::string joined = texts.front();
+    for (std::size_t i = 1; i < texts.size(); ++i) joined += " or " + texts[i];
+    return joined;
+}
+
 }  // namespace
 
 int RunFindCommand(const sizing::OptionValues& values, const DiameterList& diameters,
                    const std::string& minFlow, const std::string& maxFlow, FindFormat format,
-                   std::ostream& out, std::ostream& err) {
+                   const CsvStyle& csv, std::ostream& out, std::ostream& err) {
     const sizing::FindResult found = sizing::FindSensors({.minFlow = minFlow,
                                                           .maxFlow = maxFlow,
                                                           .options = sizing::OptionTexts(values),
@@ -96,7 +115,8 @@ int RunFindCommand(const sizing::OptionValues& values, const DiameterList& diame
     }
 
     const std::string& unit = *values[sizing::Opt::Unit];
-    const std::string span = minFlow + " to " + maxFlow + " " + unit;
+    const std::string shownUnit = ShownUnit(found, unit);
+    const std::string span = minFlow + " to " + maxFlow + " " + shownUnit;
     const bool withPipe = diameters.AnyPipe();
     if (format == FindFormat::Svg) {
         // The finder has read both bounds as plain decimals already.
@@ -104,6 +124,14 @@ int RunFindCommand(const sizing::OptionValues& values, const DiameterList& diame
                                              ReadPlainDecimal(maxFlow).value_or(0), minFlow,
                                              maxFlow};
         out << sizing::RangeChartSvg(sizing::FinderChart(found, required, unit));
+    } else if (format == FindFormat::Csv) {
+        // The fits, or when nothing fits the nearest with what they miss.
+        const bool misses = found.fits.empty();
+        const Json rows = RowsJson(misses ? found.nearest : found.fits, misses, withPipe);
+        Json header = rows.empty() ? RowJson(sizing::SizingRow{}, withPipe) : rows.front();
+        if (rows.empty() && misses) header["misses"] = "";
+        out << CsvLine(header, true, csv) << '\n';
+        for (const Json& row : rows) out << CsvLine(row, false, csv) << '\n';
     } else if (format == FindFormat::Json) {
         Json object = Json::object();
         object["minFlow"] = minFlow;

@@ -1,6 +1,7 @@
 #include "cli/result_output.h"
 
 #include "cli/text_table.h"
+#include "core/numbers.h"
 
 namespace tarnvik::cli {
 
@@ -8,6 +9,18 @@ Json ResultsJson(const sizing::Results& results) {
     Json object = Json::object();
     for (std::size_t i = 0; i < sizing::kResultCount; ++i)
         object[sizing::ResultBoxes()[i].key] = results[i];
+    return object;
+}
+
+Json InputsJson(const CalculationContext& context) {
+    Json inputs = Json::object();
+    for (const ContextEntry& e : context.inputs) inputs[e.key] = e.value;
+    return inputs;
+}
+
+Json ResultsWithInputsJson(const sizing::Results& results, const CalculationContext& context) {
+    Json object = ResultsJson(results);
+    object["inputs"] = InputsJson(context);
     return object;
 }
 
@@ -56,10 +69,14 @@ Json RowJson(const sizing::SizingRow& row, bool withPipe) {
 
 namespace {
 
-// RFC 4180: a field with a comma, quote or line break is quoted. A typed
-// diameter can hold any of them.
-std::string CsvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+// RFC 4180: a field with the separator, a quote or a line break is quoted.
+// A typed diameter can hold any of them.
+std::string CsvField(std::string text, const CsvStyle& style, bool value) {
+    if (value && style.decimalComma && ReadsWhole(text))
+        for (char& c : text)
+            if (c == '.') c = ',';
+    const char special[] = {style.separator, '"', '\r', '\n', '\0'};
+    if (text.find_first_of(special) == std::string::npos) return text;
     std::string quoted = "\"";
     for (char c : text) {
         if (c == '"') quoted += '"';
@@ -70,13 +87,33 @@ std::string CsvField(const std::string& text) {
 
 }  // namespace
 
-std::string CsvLine(const Json& object, bool keys) {
+std::string CsvLine(const Json& object, bool keys, const CsvStyle& style) {
     std::string line;
+    bool first = true;
     for (const auto& [key, value] : object.items()) {
-        if (!line.empty()) line += ',';
-        line += CsvField(keys ? key : value.get<std::string>());
+        if (!first) line += style.separator;
+        first = false;
+        line += CsvField(keys ? key : value.get<std::string>(), style, !keys);
     }
     return line;
+}
+
+Json CalculationRecord(const sizing::Results* results, const CalculationContext* context,
+                       bool withError, const std::string& error) {
+    Json record = Json::object();
+    const auto input = [&](std::string_view key) {
+        const ContextEntry* e = context ? context->Input(key) : nullptr;
+        record[std::string(key)] = e ? e->value : "";
+    };
+    for (const sizing::WindowOption& o : sizing::WindowOptions()) {
+        // A pipe stands in the place of the diameter it sets.
+        if (o.opt == sizing::Opt::Diameter) input("pipe");
+        input(o.name);
+    }
+    for (std::size_t i = 0; i < sizing::kResultCount; ++i)
+        record[sizing::ResultBoxes()[i].key] = results ? (*results)[i] : "";
+    if (withError) record["error"] = error;
+    return record;
 }
 
 std::string DumpLine(const Json& value) {
@@ -97,6 +134,14 @@ void PrintResultsTable(std::ostream& out, const sizing::Results& r) {
     table.AddRow({"Max. velocity", r[kMaxVelocity], r[kVelocityUnit]});
     table.AddRow({"Cut-off velocity", r[kCutoffVelocity], r[kCutoffVelocityUnit]});
     table.Print(out);
+}
+
+void PrintInputs(std::ostream& out, const CalculationContext& context) {
+    using A = TextTable::Align;
+    TextTable table({A::Left, A::Left});
+    for (const ContextEntry& e : context.inputs) table.AddRow({e.label, e.shown});
+    out << "\nCalculated for:\n";
+    table.Print(out, "  ");
 }
 
 }  // namespace tarnvik::cli

@@ -40,16 +40,17 @@ void PrintText(std::ostream& out, const std::vector<SizingRow>& rows, bool withP
     table.Print(out);
 }
 
-void PrintCsv(std::ostream& out, const std::vector<SizingRow>& rows, bool withPipe) {
+void PrintCsv(std::ostream& out, const std::vector<SizingRow>& rows, bool withPipe,
+              const CsvStyle& style) {
     if (rows.empty()) return;
-    out << CsvLine(RowJson(rows.front(), withPipe), true) << '\n';
-    for (const SizingRow& row : rows) out << CsvLine(RowJson(row, withPipe), false) << '\n';
+    out << CsvLine(RowJson(rows.front(), withPipe), true, style) << '\n';
+    for (const SizingRow& row : rows) out << CsvLine(RowJson(row, withPipe), false, style) << '\n';
 }
 
 }  // namespace
 
 int RunTableCommand(const sizing::OptionValues& values, const DiameterList& diameters,
-                    TableFormat format, std::ostream& out, std::ostream& err) {
+                    TableFormat format, const CsvStyle& csv, std::ostream& out, std::ostream& err) {
     const sizing::TableResult table = sizing::RangeTable({.options = sizing::OptionTexts(values),
                                                           .diameters = diameters.diameters,
                                                           .pipes = diameters.pipes});
@@ -63,7 +64,7 @@ int RunTableCommand(const sizing::OptionValues& values, const DiameterList& diam
             PrintText(out, table.rows, withPipe);
             break;
         case TableFormat::Csv:
-            PrintCsv(out, table.rows, withPipe);
+            PrintCsv(out, table.rows, withPipe, csv);
             break;
         case TableFormat::Json: {
             Json array = Json::array();

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/pipe_option.h"
+#include "cli/result_output.h"
 #include "sizing/window_options.h"
 
 namespace tarnvik::cli {
@@ -16,6 +17,6 @@ enum class TableFormat { Text, Csv, Json, Svg };
 // values must not hold a section, range or diameter; diameters (typed or
 // from pipes) replace the sections of a type with a free diameter.
 int RunTableCommand(const sizing::OptionValues& values, const DiameterList& diameters,
-                    TableFormat format, std::ostream& out, std::ostream& err);
+                    TableFormat format, const CsvStyle& csv, std::ostream& out, std::ostream& err);
 
 }  // namespace tarnvik::cli

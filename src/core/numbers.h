@@ -20,6 +20,13 @@ namespace tarnvik {
 // A comma ends the number, and so does a NUL byte.
 double ParseNumber(std::string_view text);
 
+// How many characters of text ParseNumber reads, leading white space and
+// sign included; 0 when it reads no number at all (the text reads as 0).
+std::size_t NumberLength(std::string_view text);
+// Whether ParseNumber reads a number and nothing of the text is left
+// over but white space: what the user typed is what the window reads.
+bool ReadsWhole(std::string_view text);
+
 // The longest fixed-point text of a double: sign, 309 digits, point and
 // three decimals.
 inline constexpr std::size_t kFixedTextCapacity = 1 + 309 + 1 + 3;

@@ -24,18 +24,21 @@ TableResult RangeTable(const TableRequest& request) {
     const std::string& sensor = *values[Opt::Sensor];
 
     const StartedWindow started;
-    WindowSession chosen(started);
-    if (auto error = chosen.Apply(Opt::Sensor, sensor)) return Error(error->Describe(prefix));
-    const std::vector<std::string> sections = chosen.Items(id::kSection);
+    // One working window: it reads the type's sections and ranges, then is
+    // reset to the started one for every row.
+    WindowSession working(started);
+    if (auto error = working.Apply(Opt::Sensor, sensor)) return Error(error->Describe(prefix));
+    const std::vector<std::string> sections = working.Items(id::kSection);
+    const std::vector<std::string> ranges = working.Items(id::kRange);
     // A type with sections takes no diameter: typing it lets the window say so.
     if (!sections.empty() && !request.diameters.empty())
         values[Opt::Diameter] = request.diameters.front();
 
     TableResult table;
     for (const RowPlace& place :
-         RowPlaces(sensor, sections, request.diameters, chosen.Items(id::kRange), request.pipes)) {
+         RowPlaces(sensor, sections, request.diameters, ranges, request.pipes)) {
         SizingRow& row = table.rows.emplace_back();
-        if (auto error = RunRow(started, values, place, row)) {
+        if (auto error = RunRow(started, working, values, place, row)) {
             if (!sections.empty() && !request.pipes.empty()) error->NamePipe(request.pipes.front());
             return Error(error->Describe(prefix));
         }

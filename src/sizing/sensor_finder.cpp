@@ -7,6 +7,7 @@
 
 #include "core/control_ids.h"
 #include "sizing/message_text.h"
+#include "sizing/option_names.h"
 #include "sizing/plain_decimal.h"
 #include "sizing/sensor_survey.h"
 
@@ -73,8 +74,15 @@ std::vector<FindNote> NoteList(const Notes& notes) {
     return list;
 }
 
+// "; did you mean "X"?" for a value that looks like a slip of a known one.
+std::string Suggestion(const std::string& value, const std::vector<std::string>& known) {
+    const std::string nearest = NearestName(value, known);
+    return nearest.empty() ? "" : "; did you mean " + Quoted(nearest) + "?";
+}
+
 struct Search {
     const StartedWindow& started;
+    WindowSession& working;  // reset to started for every candidate
     const OptionValues& values;
     const std::vector<std::string>& diameters;
     const std::vector<std::string>& pipes;
@@ -92,7 +100,8 @@ struct Search {
             if (values[o] && RadioFor(o, *values[o]) == 0) {
                 std::vector<std::string> known;
                 for (const RadioChoice& c : RadioChoices(o)) known.emplace_back(c.value);
-                return Name(o) + " " + Quoted(*values[o]) + " is unknown; known: " + Join(known);
+                return Name(o) + " " + Quoted(*values[o]) + " is unknown; known: " + Join(known) +
+                       Suggestion(*values[o], known);
             }
         }
         if (values[Opt::Gas]) {
@@ -102,11 +111,11 @@ struct Search {
                     if (!Contains(gases, g)) gases.push_back(g);
             if (!Contains(gases, *values[Opt::Gas]))
                 return Name(Opt::Gas) + " " + Quoted(*values[Opt::Gas]) +
-                       " is unknown; known: " + Join(gases);
+                       " is unknown; known: " + Join(gases) + Suggestion(*values[Opt::Gas], gases);
         }
         if (values[Opt::Cutoff]) {
-            const WindowSession fresh(started);
-            const std::vector<std::string> cutoffs = fresh.Items(id::kCutoffList);
+            working.ResetTo(started);
+            const std::vector<std::string> cutoffs = working.Items(id::kCutoffList);
             if (!Contains(cutoffs, *values[Opt::Cutoff]))
                 return Name(Opt::Cutoff) + " " + Quoted(*values[Opt::Cutoff]) +
                        " is unknown; known: " + Join(cutoffs);
@@ -128,7 +137,10 @@ struct Search {
             return std::nullopt;
         }
         if (s.FreeDiameter() && diameters.empty()) {
-            AddNote(leftOut, "free diameter: give " + Name(Opt::Diameter) + " to include", s.name);
+            AddNote(
+                leftOut,
+                "free diameter: give " + Name(Opt::Diameter) + " or " + prefix + "pipe to include",
+                s.name);
             return std::nullopt;
         }
         const auto skip = [&](const OptionError& e) {
@@ -141,7 +153,7 @@ struct Search {
         };
         for (const RowPlace& place : RowPlaces(s.name, s.sections, diameters, s.ranges, pipes)) {
             FoundRow c;
-            if (auto error = RunRow(started, values, place, c.row, skip)) {
+            if (auto error = RunRow(started, working, values, place, c.row, skip)) {
                 if (error->kind == OptionError::Kind::Rejected) return error;
                 AddNote(leftOut, error->Reason(prefix), s.name);
                 break;
@@ -185,7 +197,8 @@ FindResult FindSensors(const FindRequest& request) {
 
     const StartedWindow started;
     const std::vector<SensorOffer> offers = SurveySensors(started);
-    Search search{started, values, request.diameters, request.pipes, prefix, {}, {}, {}};
+    WindowSession working(started);
+    Search search{started, working, values, request.diameters, request.pipes, prefix, {}, {}, {}};
     if (auto unknown = search.UnknownValue(offers)) return Error(*unknown);
     for (const SensorOffer& s : offers)
         if (auto error = search.Drive(s)) return Error(error->Describe(prefix));

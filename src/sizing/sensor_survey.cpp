@@ -19,10 +19,10 @@ std::string CheckedChoice(const WindowSession& s, Opt opt) {
     return "";
 }
 
-SensorOffer Survey(const StartedWindow& started, const std::string& name) {
+SensorOffer Survey(const StartedWindow& started, WindowSession& s, const std::string& name) {
     SensorOffer offer;
     offer.name = name;
-    WindowSession s(started);
+    s.ResetTo(started);
     s.Apply(Opt::Sensor, name);
     offer.sections = s.Items(id::kSection);
     offer.defaultDiameter = s.Window().GetText(id::kDiameter);
@@ -43,10 +43,11 @@ SensorOffer Survey(const StartedWindow& started, const std::string& name) {
 }  // namespace
 
 std::vector<SensorOffer> SurveySensors(const StartedWindow& started) {
-    const WindowSession fresh(started);
+    // One working window, reset to the started one for each type.
+    WindowSession working(started);
+    const std::vector<std::string> names = working.Items(id::kSensorType);
     std::vector<SensorOffer> offers;
-    for (const std::string& name : fresh.Items(id::kSensorType))
-        offers.push_back(Survey(started, name));
+    for (const std::string& name : names) offers.push_back(Survey(started, working, name));
     return offers;
 }
 

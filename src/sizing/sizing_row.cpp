@@ -33,14 +33,14 @@ std::vector<RowPlace> RowPlaces(const std::string& sensor, const std::vector<std
     return rows;
 }
 
-std::optional<OptionError> RunRow(const StartedWindow& started, OptionValues values,
-                                  const RowPlace& place, SizingRow& row,
+std::optional<OptionError> RunRow(const StartedWindow& started, WindowSession& session,
+                                  OptionValues values, const RowPlace& place, SizingRow& row,
                                   const WindowSession::SkipPolicy& skip) {
     values[Opt::Sensor] = place.sensor;
     if (!place.section.empty()) values[Opt::Section] = place.section;
     if (place.typedDiameter) values[Opt::Diameter] = place.typedDiameter;
     if (!place.range.empty()) values[Opt::Range] = place.range;
-    WindowSession session(started);
+    session.ResetTo(started);
     if (auto error = session.Apply(values, skip)) {
         if (place.typedDiameter) error->NamePipe(place.pipe);
         return error;

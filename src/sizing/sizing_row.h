@@ -38,11 +38,11 @@ std::vector<RowPlace> RowPlaces(const std::string& sensor, const std::vector<std
                                 const std::vector<std::string>& ranges,
                                 const std::vector<std::string>& pipes = {});
 
-// A fresh window is set to the place, then driven with values, and the
-// row filled from its boxes. A diameter the window refuses is reported as
-// the place's pipe where it came from one.
-std::optional<OptionError> RunRow(const StartedWindow& started, OptionValues values,
-                                  const RowPlace& place, SizingRow& row,
+// The working window is reset to the started one, set to the place, then
+// driven with values, and the row filled from its boxes. A diameter the
+// window refuses is reported as the place's pipe where it came from one.
+std::optional<OptionError> RunRow(const StartedWindow& started, WindowSession& working,
+                                  OptionValues values, const RowPlace& place, SizingRow& row,
                                   const WindowSession::SkipPolicy& skip = {});
 
 // A shown number, or nothing for "N/A" and any text that is not finite.

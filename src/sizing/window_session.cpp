@@ -1,7 +1,10 @@
 #include "sizing/window_session.h"
 
 #include "core/control_ids.h"
+#include "core/numbers.h"
+#include "sensors/sensor_catalogue.h"
 #include "sizing/message_text.h"
+#include "sizing/option_names.h"
 
 namespace tarnvik::sizing {
 
@@ -38,7 +41,21 @@ const std::array<ResultBox, kResultCount>& ResultBoxes() {
 
 std::string OptionError::Describe(std::string_view optionPrefix) const {
     if (kind == Kind::Rejected) return Reason(optionPrefix);
-    return Reason(optionPrefix) + " (" + context + "); available: " + JoinOrNone(available);
+    const std::string prefix(optionPrefix);
+    std::string text = Reason(optionPrefix) + " (" + context + ")";
+    if (!sections.empty()) {
+        // The type sets the diameter by its measuring section.
+        return text + "; this type is built into a measuring section: give " + prefix +
+               "section instead, one of " + sections;
+    }
+    text += "; available: " + JoinOrNone(available);
+    if (!nearest.empty()) text += "; did you mean " + Quoted(nearest) + "?";
+    if (option == Opt::Unit && kind == Kind::NotOffered)
+        text +=
+            "; a unit text as the results show it (sm3/h, Nm3/h, sl/min, Ncfm, ...) also "
+            "chooses standard or norm reference conditions; else choose them with " +
+            prefix + "reference standard|norm|custom";
+    return text;
 }
 
 std::string OptionError::Reason(std::string_view optionPrefix) const {
@@ -86,6 +103,11 @@ WindowSession::WindowSession(const CTarnvikDlg& started) : dlg_(started) {
         [this](std::string_view text, std::string_view) { message_.assign(text); });
 }
 
+void WindowSession::ResetTo(const StartedWindow& started) {
+    dlg_.ResetTo(started.Dlg());  // keeps this session's message box hook
+    message_.clear();
+}
+
 std::optional<OptionError> WindowSession::Apply(const OptionValues& values,
                                                 const SkipPolicy& skip) {
     for (const WindowOption& o : WindowOptions()) {
@@ -125,6 +147,9 @@ std::optional<OptionError> WindowSession::Fail(Opt opt, std::string_view value,
                                                OptionError::Kind kind) {
     OptionError e{opt, std::string(value), kind, {}, message_, Context()};
     if (kind != OptionError::Kind::Rejected) e.available = Available(opt);
+    if (kind == OptionError::Kind::NotOffered && !IsKnownName(opt, value))
+        e.nearest = NearestName(value, e.available);
+    if (opt == Opt::Diameter && kind == OptionError::Kind::Disabled) e.sections = Sections();
     return e;
 }
 
@@ -144,6 +169,21 @@ std::vector<std::string> WindowSession::Available(Opt opt) const {
             break;
     }
     return values;
+}
+
+std::string WindowSession::Sections() const {
+    const std::vector<std::string> names = Items(id::kSection);
+    if (names.empty() || !dlg_.Window().IsEnabled(id::kSection)) return "";
+    const std::string sensor = SelectedText(id::kSensorType);
+    for (int s = 0; s < kSensorCount; ++s) {
+        if (GetSensorInfo(s).name != sensor) continue;
+        std::vector<std::string> listed;
+        for (std::size_t i = 0; i < names.size(); ++i)
+            listed.push_back(names[i] + " (" +
+                             FormatFixed(SectionDiameter(s, static_cast<int>(i)), 1) + " mm)");
+        return Join(listed);
+    }
+    return "";
 }
 
 std::string WindowSession::Context() const {

@@ -32,6 +32,13 @@ struct OptionError {
     // another one: "pipe" for a diameter typed from a pipe's name. value
     // is then what the user gave for it, so the message names their input.
     std::string givenAs{};
+    // For a value not offered: the available value nearest to it, when it
+    // looks like a slip ("QA10" for "QA100"); else empty.
+    std::string nearest{};
+    // For a diameter on a type built into measuring sections: its
+    // sections with their inner diameters, "DN15 (16.1 mm), ..."; else
+    // empty.
+    std::string sections{};
 
     // For the diameter typed from a pipe's name: the error names the pipe.
     // Errors of other options, and an empty name, are left as they are.
@@ -65,7 +72,7 @@ inline constexpr std::size_t kCutoffVelocityUnit = 8;
 }  // namespace result
 
 // A window that has run its start-up sequence and is never touched: the
-// model every fresh session of a run is made from.
+// model every fresh session of a run is made from or reset to.
 class StartedWindow {
   public:
     StartedWindow();
@@ -89,6 +96,13 @@ class WindowSession {
     WindowSession(const WindowSession&) = delete;
     WindowSession& operator=(const WindowSession&) = delete;
 
+    // Makes this the same fresh window again, for drivers that need one per
+    // line or row: the window is reset to the started one by assignment,
+    // which reuses this window's storage, rather than copied or started
+    // anew. Every option is then applied as before, as user actions with
+    // all the recalculations they cause.
+    void ResetTo(const StartedWindow& started);
+
     // Called for an option that fails; true skips it and goes on.
     using SkipPolicy = std::function<bool(const OptionError&)>;
 
@@ -109,6 +123,7 @@ class WindowSession {
     std::optional<OptionError> Fail(Opt opt, std::string_view value, OptionError::Kind kind);
     std::vector<std::string> Available(Opt opt) const;
     std::string Context() const;
+    std::string Sections() const;
 
     CTarnvikDlg dlg_;
     std::string message_;  // the last message box shown, if any

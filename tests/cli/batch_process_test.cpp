@@ -17,7 +17,12 @@ const std::string kGoodLine = R"({"sensor":"QA70","unit":"kg/h","process-pressur
 const std::string kGoodAnswer =
     R"({"profileFactor":"0.813","maxFlow":"1589.4","maxFlowUnit":"kg/h","minFlow":"166.7",)"
     R"("minFlowUnit":"kg/h","maxVelocity":"200.0","velocityUnit":"sm/s",)"
-    R"("cutoffVelocity":"2.8","cutoffVelocityUnit":"m/s"})";
+    R"("cutoffVelocity":"2.8","cutoffVelocityUnit":"m/s","inputs":{"sensor":"QA70","range":"S",)"
+    R"("diameter":"54.0","gas":"Air","gas-constant":"287.0","reference":"standard",)"
+    R"("reference-temperature":"20.0","reference-pressure":"1000.0","unit":"kg/h",)"
+    R"("flow-type":"flow","cutoff":"20","process-pressure":"7","process-temperature":"35.0",)"
+    R"("process-humidity":"90.0","inlet-pressure":"1.01325","inlet-temperature":"25.0",)"
+    R"("inlet-humidity":"50.0"}})";
 
 ProcessResult Batch(const std::string& input, const ProcessStreams& streams = {}) {
     return RunProcess({TARNVIK_CALC, "--batch"}, {}, input, streams);

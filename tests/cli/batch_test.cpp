@@ -7,7 +7,10 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
+#include <vector>
 
+#include "../locale_guard.h"
+#include "cli/batch_options.h"
 #include "cli/result_output.h"
 
 namespace tarnvik::cli {
@@ -34,8 +37,9 @@ TEST_P(BatchLineTest, AnswersWithOneValidJsonObject) {
     const nlohmann::json parsed = nlohmann::json::parse(answer);
     ASSERT_TRUE(parsed.is_object());
     if (GetParam().ok) {
-        EXPECT_EQ(parsed.size(), 9u);
+        EXPECT_EQ(parsed.size(), 10u);
         EXPECT_FALSE(parsed.contains("error"));
+        EXPECT_TRUE(parsed["inputs"].is_object());
     } else {
         ASSERT_EQ(parsed.size(), 1u);
         EXPECT_TRUE(parsed["error"].is_string());
@@ -74,6 +78,71 @@ TEST(BatchLine, EchoedBytesAreRepaired) {
     const std::string answer = BatchLine("\xff", ok);
     EXPECT_EQ(answer.find('\xff'), std::string::npos);
     EXPECT_NE(answer.find("\xef\xbf\xbd"), std::string::npos);  // U+FFFD
+}
+
+// One working window answers every line; whatever the line before it did
+// (another type, conditions, a message box, an error half-way through
+// the options), each answer must be the one a fresh window gives.
+TEST(BatchLines, EachLineAsOnAFreshWindowWhateverCameBefore) {
+    const std::vector<std::string> lines = {
+        R"({"sensor":"QA70","unit":"kg/h","process-pressure":"7","flow-type":"fad"})",
+        R"({"sensor":"QA90","gas":"Others","gas-constant":"300","cutoff":"30"})",
+        R"({"sensor":"QA30","reference":"custom","reference-temperature":"15"})",
+        R"({"sensor":"QA70","process-pressure":"-1.5"})",
+        R"({"sensor":"QA70","process-humidity":"80","unit":"t/h"})",
+        R"({"sensor":"QA20-V","section":"DN32"})",
+        R"({"sensor":"QA40","section":"DN50","range":"S","unit":"cfm"})",
+        R"({"sensor":"QA30","pipe":"NPS 2 Sch 40","gas":"CO2"})",
+        R"({})",
+    };
+    std::vector<std::string> fresh;
+    for (const std::string& line : lines) {
+        bool ok = false;
+        fresh.push_back(BatchLine(line, ok));
+    }
+    BatchLines reused;
+    for (std::size_t before = 0; before < lines.size(); ++before) {
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            SCOPED_TRACE("line " + std::to_string(i) + " after line " + std::to_string(before));
+            bool ok = false;
+            reused.Answer(lines[before], ok);
+            EXPECT_EQ(reused.Answer(lines[i], ok), fresh[i]);
+        }
+    }
+}
+
+// A number is the text it is written as, not a value formatted anew:
+// "7.50" stays 7.50, and an exponent stays an exponent.
+TEST(ReadBatchOptions, NumbersAreTheirTextAsWritten) {
+    sizing::OptionValues values;
+    std::optional<std::string> pipe;
+    bool asTyped = false;
+    EXPECT_EQ(
+        ReadBatchOptions(R"({"process-pressure":7.50,"process-temperature":-12,"diameter":1E2,)"
+                         R"("cutoff":30,"inlet-pressure":18446744073709551616,"as-typed":true})",
+                         values, pipe, asTyped),
+        "");
+    EXPECT_EQ(values[sizing::Opt::ProcessPressure], "7.50");
+    EXPECT_EQ(values[sizing::Opt::ProcessTemperature], "-12");
+    EXPECT_EQ(values[sizing::Opt::Diameter], "1E2");
+    EXPECT_EQ(values[sizing::Opt::Cutoff], "30");
+    EXPECT_EQ(values[sizing::Opt::InletPressure], "18446744073709551616");
+    EXPECT_TRUE(asTyped);
+}
+
+// The JSON parser reads numbers in the process locale and hands over its
+// text with that locale's decimal point.
+TEST(ReadBatchOptions, NumbersKeepTheirPointInADecimalCommaLocale) {
+    testing_support::LocaleGuard guard(testing_support::kDecimalCommaLocale);
+    if (!guard.ok()) GTEST_SKIP() << "locale de_DE.UTF-8 is not installed";
+    sizing::OptionValues values;
+    std::optional<std::string> pipe;
+    bool asTyped = false;
+    EXPECT_EQ(
+        ReadBatchOptions(R"({"process-pressure":7.50,"diameter":1.5e-1})", values, pipe, asTyped),
+        "");
+    EXPECT_EQ(values[sizing::Opt::ProcessPressure], "7.50");
+    EXPECT_EQ(values[sizing::Opt::Diameter], "1.5e-1");
 }
 
 TEST(RunBatch, OneOutputLinePerInputLineAndCountsFailures) {

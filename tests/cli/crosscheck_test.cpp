@@ -39,7 +39,10 @@ void ExpectRowsAsPlainRuns(const nlohmann::json& rows, const Args& options) {
         args.insert(args.end(), options.begin(), options.end());
         const nlohmann::json plain = RunJson("", args);
         SCOPED_TRACE(row.dump());
-        for (const auto& [key, value] : plain.items()) EXPECT_EQ(row[key], value) << key;
+        for (const auto& [key, value] : plain.items()) {
+            if (key == "inputs") continue;  // a row names its place in its own keys
+            EXPECT_EQ(row[key], value) << key;
+        }
     }
 }
 

@@ -60,6 +60,16 @@ void NumberTallies::Merge(const NumberTallies& other) {
 }
 
 void CompareParse(std::string_view text, Tally& tally) {
+    // How much of the text is read decides whether a typed value is taken
+    // whole; it must agree with the C library as the value does.
+    const std::size_t length = NumberLength(text);
+    const std::size_t referenceLength = reference::NumberLength(text);
+    if (length != referenceLength) {
+        Record(tally, false,
+               "length of \"" + Printable(text) + "\": " + std::to_string(length) + ", reference " +
+                   std::to_string(referenceLength));
+        return;
+    }
     const double library = ParseNumber(text);
     const double reference = reference::ParseNumber(text);
     if (Bits(library) == Bits(reference)) {

@@ -24,6 +24,13 @@ double ParseNumber(std::string_view text) {
     return strtod_l(copy.c_str(), nullptr, CLocale());
 }
 
+std::size_t NumberLength(std::string_view text) {
+    const std::string copy(text);
+    char* end = nullptr;
+    strtod_l(copy.c_str(), &end, CLocale());
+    return static_cast<std::size_t>(end - copy.c_str());
+}
+
 std::string FormatFixed(double value, int decimals) {
     char buffer[400];
     const auto r =

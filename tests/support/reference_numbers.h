@@ -6,6 +6,7 @@
 // floating-point to_chars.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,6 +15,10 @@ namespace tarnvik::reference {
 
 // atof in the "C" locale on the text up to its first NUL byte.
 double ParseNumber(std::string_view text);
+
+// How many characters strtod reads of the text (up to its first NUL);
+// 0 when it reads no number.
+std::size_t NumberLength(std::string_view text);
 
 // std::to_chars(fixed, decimals).
 std::string FormatFixed(double value, int decimals);
