@@ -6,9 +6,9 @@
 #include <utility>
 #include <vector>
 
+#include "sizing/pipe_standards.h"
 #include "sizing/window_options.h"
 #include "sizing/window_session.h"
-#include "sizing/pipe_standards.h"
 #include "window_fixture.h"
 
 namespace tarnvik {
@@ -198,6 +198,23 @@ TEST_P(Context, HoldsWhatAppliesAsTheWindowShowsIt) {
         EXPECT_EQ(context.results[i].unit, boxes[i].second ? text(boxes[i].second) : "")
             << context.results[i].key;
     }
+}
+
+// The values-only read a batch line uses gives the same inputs, in the
+// same order and with the same marks, without labels or results.
+TEST_P(Context, InputValuesAloneMatchTheFullRead) {
+    const ContextCase& c = GetParam();
+    Run(c.steps);
+    const CalculationContext all = ReadCalculationContext(dlg, c.pipe);
+    const CalculationContext values =
+        ReadCalculationContext(dlg.Window(), c.pipe, ContextParts::InputValues);
+    ASSERT_EQ(values.inputs.size(), all.inputs.size());
+    for (std::size_t i = 0; i < all.inputs.size(); ++i) {
+        EXPECT_EQ(values.inputs[i].key, all.inputs[i].key);
+        EXPECT_EQ(values.inputs[i].value, all.inputs[i].value) << all.inputs[i].key;
+        EXPECT_EQ(values.inputs[i].derived, all.inputs[i].derived) << all.inputs[i].key;
+    }
+    EXPECT_TRUE(values.results.empty());
 }
 
 // Every key is the command line's option and every value one it takes:

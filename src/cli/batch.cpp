@@ -68,7 +68,8 @@ std::string BatchLines::Answer(std::string_view line, bool& ok) {
     // The inputs go in last, so that today's keys keep their places.
     answer.pop_back();
     answer += ",\"inputs\":";
-    answer += DumpLine(InputsJson(ReadCalculationContext(working_.Window(), pipeName)));
+    AppendInputsLine(
+        answer, ReadCalculationContext(working_.Window(), pipeName, ContextParts::InputValues));
     answer += '}';
     return answer;
 }

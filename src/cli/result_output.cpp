@@ -35,24 +35,35 @@ bool Plain(const std::string& text) {
     return true;
 }
 
+void AppendMember(std::string& line, char& separator, std::string_view key,
+                  const std::string& value) {
+    line += separator;
+    separator = ',';
+    line += '"';
+    line += key;  // plain ASCII
+    line += "\":";
+    if (Plain(value)) {
+        line += '"';
+        line += value;
+        line += '"';
+    } else {
+        line += DumpLine(Json(value));
+    }
+}
+
 }  // namespace
 
 void AppendResultsLine(std::string& line, const sizing::Results& results) {
     char separator = '{';
-    for (std::size_t i = 0; i < sizing::kResultCount; ++i) {
-        line += separator;
-        separator = ',';
-        line += '"';
-        line += sizing::ResultBoxes()[i].key;  // plain ASCII
-        line += "\":";
-        if (Plain(results[i])) {
-            line += '"';
-            line += results[i];
-            line += '"';
-        } else {
-            line += DumpLine(Json(results[i]));
-        }
-    }
+    for (std::size_t i = 0; i < sizing::kResultCount; ++i)
+        AppendMember(line, separator, sizing::ResultBoxes()[i].key, results[i]);
+    line += '}';
+}
+
+void AppendInputsLine(std::string& line, const CalculationContext& context) {
+    char separator = '{';
+    for (const ContextEntry& e : context.inputs) AppendMember(line, separator, e.key, e.value);
+    if (separator == '{') line += '{';
     line += '}';
 }
 

@@ -23,6 +23,8 @@ Json ResultsWithInputsJson(const sizing::Results& results, const CalculationCont
 // The same object written straight into a line, without building it:
 // byte for byte what DumpLine(ResultsJson(results)) gives.
 void AppendResultsLine(std::string& line, const sizing::Results& results);
+// Likewise byte for byte DumpLine(InputsJson(context)).
+void AppendInputsLine(std::string& line, const CalculationContext& context);
 
 // Identification keys first, then the keys of the --json object. withPipe
 // adds the key "pipe" after "section": where any row of an output came

@@ -76,31 +76,39 @@ std::string SelectedText(const platform::Dialog& window, int list) {
 
 class Reader {
   public:
-    explicit Reader(const platform::Dialog& window) : window_(window) {}
+    Reader(const platform::Dialog& window, bool labels) : window_(window), labels_(labels) {}
+
+    // The caption a screen reader gives the control; its group's frame
+    // with group set. Empty when labels are not read.
+    std::string Label(int control, bool group = false) const {
+        if (!labels_) return {};
+        AccessibleText text = Described(window_, control);
+        return std::move(group ? text.group : text.name);
+    }
 
     void List(std::string_view key, int list) {
         std::string value = SelectedText(window_, list);
         if (value.empty()) return;  // an empty list: the type has none
-        Add(key, CaptionOf(window_, list), value, value, !window_.IsEnabled(list));
+        Add(key, Label(list), value, value, !window_.IsEnabled(list));
     }
     void Box(std::string_view key, int box, bool derived = false) {
         const std::string& text = window_.GetText(box);
-        Add(key, CaptionOf(window_, box), text, text, derived || !window_.IsEnabled(box));
+        Add(key, Label(box), text, text, derived || !window_.IsEnabled(box));
     }
     template <std::size_t N>
     void Radios(std::string_view key, std::string label, const RadioValue (&group)[N]) {
         for (const RadioValue& r : group) {
             if (!window_.GetCheck(r.radio)) continue;
-            Add(key, std::move(label), std::string(r.value), window_.GetText(r.radio),
-                !window_.IsEnabled(r.radio));
+            Add(key, labels_ ? std::move(label) : std::string(), std::string(r.value),
+                window_.GetText(r.radio), !window_.IsEnabled(r.radio));
             return;
         }
     }
     void Unit() {
         for (const UnitInfo& u : Units()) {
             if (!window_.GetCheck(u.radio)) continue;
-            Add("unit", Described(window_, u.radio).group, std::string(u.caption),
-                std::string(u.caption), !window_.IsEnabled(u.radio));
+            Add("unit", Label(u.radio, true), std::string(u.caption), std::string(u.caption),
+                !window_.IsEnabled(u.radio));
             return;
         }
     }
@@ -113,6 +121,7 @@ class Reader {
 
   private:
     const platform::Dialog& window_;
+    bool labels_;
     std::vector<ContextEntry> entries_;
 };
 
@@ -124,9 +133,10 @@ const ContextEntry* CalculationContext::Input(std::string_view key) const {
     return nullptr;
 }
 
-CalculationContext ReadCalculationContext(const platform::Dialog& window,
-                                          std::string_view pipeName) {
-    Reader r(window);
+CalculationContext ReadCalculationContext(const platform::Dialog& window, std::string_view pipeName,
+                                          ContextParts parts) {
+    const bool all = parts == ContextParts::All;
+    Reader r(window, all);
     r.List("sensor", id::kSensorType);
     r.List("section", id::kSection);
     r.List("range", id::kRange);
@@ -141,7 +151,7 @@ CalculationContext ReadCalculationContext(const platform::Dialog& window,
     r.Box("reference-pressure", id::kReferencePressure);
     r.Unit();
     if (IsProcessSensor(window.GetSelection(id::kSensorType))) {
-        r.Radios("flow-type", Described(window, id::kFlowTypeFlow).group, kFlowTypeValues);
+        r.Radios("flow-type", r.Label(id::kFlowTypeFlow, true), kFlowTypeValues);
         r.List("cutoff", id::kCutoffList);
         // With a gas other than air the humidity and inlet boxes take no
         // part in the calculation, and the window disables them.
@@ -151,6 +161,7 @@ CalculationContext ReadCalculationContext(const platform::Dialog& window,
 
     CalculationContext context;
     context.inputs = r.Take();
+    if (!all) return context;
     for (const ResultControls& b : kResults) {
         ResultEntry e;
         e.key = b.key;

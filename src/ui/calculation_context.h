@@ -57,8 +57,13 @@ struct CalculationContext {
 // ranges, flow type, cut-off and the enabled process and inlet boxes for
 // QA70 and QA90. pipeName, when not empty, is the pipe whose inner
 // diameter the caller typed into the diameter box.
+// What to read: everything, or only each input's key, value and derived
+// mark (no labels, no results), which is all a batch line's "inputs"
+// object needs; the labels are most of the cost.
+enum class ContextParts { All, InputValues };
 CalculationContext ReadCalculationContext(const platform::Dialog& window,
-                                          std::string_view pipeName = {});
+                                          std::string_view pipeName = {},
+                                          ContextParts parts = ContextParts::All);
 CalculationContext ReadCalculationContext(const CTarnvikDlg& dlg, std::string_view pipeName = {});
 
 }  // namespace tarnvik

@@ -259,7 +259,7 @@ TEST(RunBatch, ReadErrorStopsAfterTheLinesBeforeIt) {
     EXPECT_FALSE(s.outputFailed);
 }
 
-// The direct writer of result lines must give the JSON library's bytes
+// The direct writers of result and inputs lines must give the JSON library's bytes
 // for any box text, repairs of bad UTF-8 included.
 TEST(ResultsLine, SameBytesAsTheJsonLibrary) {
     const char* texts[] = {"1589.4",
@@ -283,7 +283,17 @@ TEST(ResultsLine, SameBytesAsTheJsonLibrary) {
         std::string direct;
         AppendResultsLine(direct, results);
         EXPECT_EQ(direct, DumpLine(ResultsJson(results))) << text;
+
+        CalculationContext context;
+        context.inputs.push_back({"diameter", "", text, text, false});
+        context.inputs.push_back({"gas", "", "Air", "Air", false});
+        std::string inputs;
+        AppendInputsLine(inputs, context);
+        EXPECT_EQ(inputs, DumpLine(InputsJson(context))) << text;
     }
+    std::string none;
+    AppendInputsLine(none, CalculationContext{});
+    EXPECT_EQ(none, DumpLine(InputsJson(CalculationContext{})));
 }
 
 }  // namespace
