@@ -26,7 +26,7 @@ for preset in release asan; do
   ctest --preset "$preset" -j "$jobs"
 done
 
-# About 30 seconds in all; the runs are counted, not timed, so that the
+# About a minute in all; the runs are counted, not timed, so that the
 # work is the same on every machine.
 declare -A fuzz_runs=([fuzz_actions]=5000 [fuzz_numbers]=500000 [fuzz_batch_line]=50000)
 echo "== fuzz: configure and build" >&2
