@@ -46,16 +46,8 @@ std::string BatchLines::Run(std::string_view line, std::string& pipeName) {
             sizing::TypedValuesProblem(values, {.optionPrefix = "", .asTyped = kAsTypedKey});
         if (!problem.empty()) return problem;
     }
-    if (pipe) {
-        if (std::string problem = TypePipe(*pipe, "", values, pipeName); !problem.empty())
-            return problem;
-    }
     working_.ResetTo(started_);
-    if (auto error = working_.Apply(values)) {
-        error->NamePipe(pipeName);
-        return error->Describe("");
-    }
-    return "";
+    return ApplyWithPipe(working_, values, pipe, pipeName, "");
 }
 
 std::string BatchLines::Answer(std::string_view line, bool& ok) {
@@ -80,7 +72,8 @@ std::string BatchLines::AnswerCsv(std::string_view line, bool& ok, const CsvStyl
     ok = problem.empty();
     if (!ok) return CsvLine(CalculationRecord(nullptr, nullptr, true, problem), false, style);
     const sizing::Results results = working_.Read();
-    const CalculationContext context = ReadCalculationContext(working_.Window(), pipeName);
+    const CalculationContext context =
+        ReadCalculationContext(working_.Window(), pipeName, ContextParts::InputValues);
     return CsvLine(CalculationRecord(&results, &context, true), false, style);
 }
 

@@ -24,13 +24,14 @@ std::string TypePipe(std::string_view name, std::string_view optionPrefix,
 }
 
 std::string ApplyWithPipe(sizing::WindowSession& session, sizing::OptionValues& values,
-                          const std::optional<std::string>& pipe, std::string& canonical) {
+                          const std::optional<std::string>& pipe, std::string& canonical,
+                          std::string_view optionPrefix) {
     if (pipe) {
-        if (std::string e = TypePipe(*pipe, "--", values, canonical); !e.empty()) return e;
+        if (std::string e = TypePipe(*pipe, optionPrefix, values, canonical); !e.empty()) return e;
     }
     if (auto error = session.Apply(values)) {
         error->NamePipe(canonical);
-        return error->Describe("--");
+        return error->Describe(optionPrefix);
     }
     return "";
 }

@@ -34,12 +34,14 @@ PipeChoice ChoosePipe(std::string_view name, std::string_view optionName);
 std::string TypePipe(std::string_view name, std::string_view optionPrefix,
                      sizing::OptionValues& values, std::string& canonical);
 
-// Drives a fresh window with values, the pipe (when given) typed as the
-// diameter, which values then holds, as the calculator and the sheet do;
-// the message of what went wrong (naming the pipe where its diameter was
-// refused), or empty.
+// Drives a fresh (or freshly reset) window with values, the pipe (when
+// given) typed as the diameter, which values then holds, as the
+// calculator, the sheet and a batch line do; the message of what went
+// wrong (naming the pipe where its diameter was refused), or empty.
+// Messages name options with optionPrefix: "--", or "" for a batch line.
 std::string ApplyWithPipe(sizing::WindowSession& session, sizing::OptionValues& values,
-                          const std::optional<std::string>& pipe, std::string& canonical);
+                          const std::optional<std::string>& pipe, std::string& canonical,
+                          std::string_view optionPrefix = "--");
 
 // Diameters to try in the order given, each with the pipe it came from.
 struct DiameterList {
