@@ -52,6 +52,21 @@ TEST(RangeChartLayout, BarsFollowTheLogarithmOfTheirFlows) {
     EXPECT_LE(g.bars[2].y + g.bars[2].height, g.plotBottom);
 }
 
+// Every decade on the axis is labelled with its exact value, the small
+// ones included (fixed decimals would print 1e-4 as "0.000").
+TEST(RangeChartSvg, LabelsEveryDecadeExactly) {
+    RangeChart chart;
+    chart.unit = "kg/h";
+    chart.bars = {Bar("a", 0.00012, 0.5), Bar("b", 0.002, 40.0)};
+    const ChartGeometry g = LayoutRangeChart(chart);
+    ASSERT_EQ(g.firstDecade, -4);
+    ASSERT_EQ(g.lastDecade, 2);
+    const std::string svg = sizing::RangeChartSvg(chart);
+    for (const char* label : {">0.0001<", ">0.001<", ">0.01<", ">0.1<", ">1<", ">10<", ">100<"})
+        EXPECT_NE(svg.find(label), std::string::npos) << label;
+    EXPECT_EQ(svg.find(">0.000<"), std::string::npos);
+}
+
 struct SpanCase {
     const char* name;
     std::vector<RangeBar> bars;

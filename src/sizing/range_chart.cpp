@@ -93,9 +93,12 @@ std::string ValuesHeading(std::string_view unit) {
     return "Min. \xE2\x80\x93 max. (" + std::string(unit) + ")";
 }
 
+// A power of ten written out as text: no rounding, so 1e-4 reads
+// "0.0001" where three fixed decimals would give "0.000".
 std::string DecadeLabel(int exponent) {
     if (exponent < -6 || exponent > 6) return "1e" + std::to_string(exponent);
-    return FormatFixed(std::pow(10.0, exponent), exponent < 0 ? -exponent : 0);
+    if (exponent < 0) return "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + "1";
+    return "1" + std::string(static_cast<std::size_t>(exponent), '0');
 }
 
 class Svg {
