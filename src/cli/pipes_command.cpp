@@ -6,6 +6,7 @@
 #include "cli/command_line.h"
 #include "cli/result_output.h"
 #include "cli/text_table.h"
+#include "sizing/message_text.h"
 #include "sizing/pipe_standards.h"
 
 namespace tarnvik::cli {
@@ -70,8 +71,8 @@ int PipesCommand::Run(std::ostream& out, std::ostream& err) const {
         if (!s) {
             std::vector<std::string> known;
             for (const PipeStandard& k : sizing::PipeStandards()) known.emplace_back(k.name);
-            err << "tarnvik-calc: pipes: --standard \"" << standard_
-                << "\" is unknown; known: " << Join(known) << '\n';
+            err << "tarnvik-calc: pipes: --standard " << sizing::Quoted(standard_)
+                << " is unknown; known: " << Join(known) << '\n';
             return kExitUsage;
         }
         standards.push_back(s);

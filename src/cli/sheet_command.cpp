@@ -10,6 +10,7 @@
 #include "cli/output_file.h"
 #include "cli/pipe_option.h"
 #include "sizing/current_chart.h"
+#include "sizing/message_text.h"
 #include "sizing/sizing_sheet.h"
 #include "sizing/window_session.h"
 #include "ui/calculation_context.h"
@@ -48,8 +49,8 @@ SheetDate SheetDateOf(const char* sourceDateEpoch) {
         const bool digitsOnly = text.find_first_not_of("0123456789") == std::string_view::npos;
         if (!digitsOnly || ec != std::errc() || end != text.data() + text.size() ||
             seconds > kLastSecond)
-            return {"", "SOURCE_DATE_EPOCH \"" + std::string(text) +
-                            "\" is not a whole number of seconds since 1970-01-01 (up to "
+            return {"", "SOURCE_DATE_EPOCH " + sizing::Quoted(text) +
+                            " is not a whole number of seconds since 1970-01-01 (up to "
                             "year 9999)"};
         const std::time_t when = static_cast<std::time_t>(seconds);
         if (!gmtime_r(&when, &t)) return {"", "SOURCE_DATE_EPOCH is out of range"};
@@ -111,7 +112,8 @@ int SheetCommand::Run(sizing::OptionValues values, const std::optional<std::stri
         return kExitOk;
     }
     if (std::string e = WriteFileReplacing(output_, html); !e.empty())
-        return Fail(err, "sheet: cannot write \"" + output_ + "\": " + e, kExitSomeFailed);
+        return Fail(err, "sheet: cannot write " + sizing::Quoted(output_) + ": " + e,
+                    kExitSomeFailed);
     return kExitOk;
 }
 
