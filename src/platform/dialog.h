@@ -124,6 +124,13 @@ class Dialog {
         const Control* c = Get(id);
         return c ? c->selection : -1;
     }
+    // The selected entry's text; empty without a selection.
+    const std::string& SelectedItem(int id) const {
+        const Control* c = Get(id);
+        if (!c || c->selection < 0 || static_cast<std::size_t>(c->selection) >= c->items.size())
+            return kNoText;
+        return c->items[static_cast<std::size_t>(c->selection)];
+    }
     int ItemCount(int id) const {
         const Control* c = Get(id);
         return c ? static_cast<int>(c->items.size()) : 0;

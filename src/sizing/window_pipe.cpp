@@ -28,10 +28,9 @@ void WindowPipe::ForgetIfStale(const platform::Dialog& window) {
 
 std::string WhyNoPipe(const platform::Dialog& window) {
     if (window.IsEnabled(id::kDiameter)) return {};
-    const platform::Control* sensor = window.Find(id::kSensorType);
-    if (window.ItemCount(id::kSection) > 0 && sensor && sensor->selection >= 0 &&
-        static_cast<std::size_t>(sensor->selection) < sensor->items.size()) {
-        return sensor->items[static_cast<std::size_t>(sensor->selection)] +
+    const std::string& sensor = window.SelectedItem(id::kSensorType);
+    if (window.ItemCount(id::kSection) > 0 && !sensor.empty()) {
+        return sensor +
                " is built into measuring sections: the pipe inner diameter is that of the "
                "chosen section and cannot be typed. To use a pipe's inner diameter, choose a "
                "sensor type without measuring sections.";

@@ -206,10 +206,8 @@ std::vector<std::string> WindowSession::Items(int list) const {
     return c ? c->items : std::vector<std::string>{};
 }
 
-std::string WindowSession::SelectedText(int list) const {
-    const platform::Control* c = dlg_.Window().Find(list);
-    if (!c || c->selection < 0 || c->selection >= static_cast<int>(c->items.size())) return "";
-    return c->items[static_cast<std::size_t>(c->selection)];
+const std::string& WindowSession::SelectedText(int list) const {
+    return dlg_.Window().SelectedItem(list);
 }
 
 }  // namespace tarnvik::sizing

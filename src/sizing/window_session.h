@@ -117,7 +117,7 @@ class WindowSession {
 
     // Texts of a list's entries, in order.
     std::vector<std::string> Items(int list) const;
-    std::string SelectedText(int list) const;
+    const std::string& SelectedText(int list) const;
 
   private:
     std::optional<OptionError> Fail(Opt opt, std::string_view value, OptionError::Kind kind);

@@ -56,22 +56,13 @@ constexpr ResultControls kResults[] = {
 // What a screen reader says for the control: the caption of its label,
 // and for a radio the caption of its group's frame.
 AccessibleText Described(const platform::Dialog& window, int control) {
-    const auto controls = window.Controls();
-    for (std::size_t i = 0; i < controls.size(); ++i)
-        if (controls[i].id == control) return DescribeControl(window, i);
-    return {};
+    const platform::Control* c = window.Find(control);
+    if (c == nullptr) return {};
+    return DescribeControl(window, static_cast<std::size_t>(c - window.Controls().data()));
 }
 
 std::string CaptionOf(const platform::Dialog& window, int control) {
     return Described(window, control).name;
-}
-
-std::string SelectedText(const platform::Dialog& window, int list) {
-    const platform::Control* c = window.Find(list);
-    if (c == nullptr || c->selection < 0 ||
-        static_cast<std::size_t>(c->selection) >= c->items.size())
-        return {};
-    return c->items[static_cast<std::size_t>(c->selection)];
 }
 
 class Reader {
@@ -87,7 +78,7 @@ class Reader {
     }
 
     void List(std::string_view key, int list) {
-        std::string value = SelectedText(window_, list);
+        std::string value = window_.SelectedItem(list);
         if (value.empty()) return;  // an empty list: the type has none
         Add(key, Label(list), value, value, !window_.IsEnabled(list));
     }

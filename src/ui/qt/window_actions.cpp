@@ -30,13 +30,6 @@ QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString SelectedText(const platform::Dialog& model, int list) {
-    const platform::Control* c = model.Find(list);
-    if (!c || c->selection < 0 || static_cast<std::size_t>(c->selection) >= c->items.size())
-        return {};
-    return FromUtf8(c->items[static_cast<std::size_t>(c->selection)]);
-}
-
 QAction* MakeAction(QWidget& window, const QString& text, QList<QKeySequence> keys) {
     auto* action = new QAction(text, &window);
     action->setShortcuts(keys);
@@ -150,8 +143,7 @@ QString WindowActions::SuggestedSheetPath(QDate date) const {
     if (folder.isEmpty())
         folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
-    return QDir(folder).filePath(
-        DefaultSheetFileName(SelectedText(model_, id::kSensorType).toStdString(), date));
+    return QDir(folder).filePath(DefaultSheetFileName(model_.SelectedItem(id::kSensorType), date));
 }
 
 void WindowActions::SaveSizingSheet() {
