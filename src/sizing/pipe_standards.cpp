@@ -8,6 +8,8 @@
 #include <optional>
 #include <utility>
 
+#include "sizing/message_text.h"
+
 namespace tarnvik::sizing {
 
 namespace {
@@ -632,19 +634,10 @@ std::vector<std::string> ClosestNames(std::string_view name) {
     return names;
 }
 
-std::string Quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
-}
-
-std::string Joined(const std::vector<std::string>& names) {
-    std::string out;
-    for (const std::string& n : names) out += (out.empty() ? "" : ", ") + n;
-    return out;
-}
-
 PipeLookup Failure(std::string message, std::vector<std::string> candidates) {
-    if (!candidates.empty()) message += ": " + Joined(candidates);
     PipeLookup result;
+    result.error.reason = message;
+    if (!candidates.empty()) message += ": " + Join(candidates);
     result.error.message = std::move(message);
     result.error.candidates = std::move(candidates);
     return result;

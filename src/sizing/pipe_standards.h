@@ -73,6 +73,7 @@ std::vector<const PipeSize*> PipesOf(const PipeStandard& standard);
 // Why a name names no single pipe, as data for the caller to show.
 struct PipeNameError {
     std::string message;                  // one line, ready for the user
+    std::string reason;                   // the message without the list of candidates
     std::vector<std::string> candidates;  // canonical names of the near matches
 };
 

@@ -22,19 +22,6 @@ bool HasPart(const sizing::PipeSize& pipe, const std::string& part) {
     return names.find(part) != std::string::npos;
 }
 
-// The message without the list of the near matches at its end: the list
-// shows them.
-std::string WithoutNames(std::string message, const std::vector<std::string>& names) {
-    if (names.empty()) return message;
-    std::string list;
-    for (const std::string& name : names) list += (list.empty() ? "" : ", ") + name;
-    const std::string tail = ": " + list;
-    if (message.size() > tail.size() &&
-        message.compare(message.size() - tail.size(), tail.size(), tail) == 0)
-        message.resize(message.size() - tail.size());
-    return message;
-}
-
 }  // namespace
 
 PipeFilter FilterPipes(std::string_view text) {
@@ -58,7 +45,7 @@ PipeFilter FilterPipes(std::string_view text) {
     for (const sizing::PipeSize& pipe : sizing::AllPipes())
         if (std::find(near.begin(), near.end(), pipe.name) != near.end())
             filter.pipes.push_back(&pipe);
-    filter.note = WithoutNames(lookup.error.message, near);
+    filter.note = lookup.error.reason;  // the list shows the near matches
     return filter;
 }
 
