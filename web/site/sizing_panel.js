@@ -162,8 +162,8 @@
         : "With each type's default gas and conditions; set others in the window.";
     }
 
-    function find() {
-      const set = userConditions(api.context());
+    function find(context = api.context()) {
+      const set = userConditions(context);
       showConditions(set);
       searched = conditionsKey(set);
       const options = Object.fromEntries(set.map((i) => [i.key, i.value]));
@@ -214,9 +214,8 @@
     const ranges = section.querySelector('#ranges');
     const chart = section.querySelector('#ranges-chart');
     let pending = false;
-    function showRanges() {
+    function showRanges(context = api.context()) {
       pending = false;
-      const context = api.context();
       const sensor = valueOf(context, 'sensor');
       // A free diameter is an input of its own, or a pipe's; a section's is
       // not.
@@ -251,8 +250,10 @@
       if (pending) return;
       pending = true;
       requestAnimationFrame(() => {
-        if (conditionsKey(userConditions(api.context())) !== searched) find();
-        showRanges();
+        // One reading of the window serves both parts.
+        const context = api.context();
+        if (conditionsKey(userConditions(context)) !== searched) find(context);
+        showRanges(context);
       });
     });
 
